@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QProxyStyle>
+
+namespace kaleidra {
+
+// The platform style with the classic captioned box: the frame runs through
+// the middle of the caption instead of below it, which gives the panel's
+// densely packed boxes the room they were laid out with.
+class GroupBoxStyle : public QProxyStyle {
+public:
+    GroupBoxStyle();
+
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option,
+                         SubControl sub, const QWidget* widget) const override;
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                            QPainter* painter, const QWidget* widget) const override;
+};
+
+}  // namespace kaleidra

@@ -1,0 +1,424 @@
+#include "ui/main_window.h"
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QResizeEvent>
+#include <algorithm>
+
+#include "core/control_defaults.h"
+
+namespace kaleidra {
+
+namespace {
+
+constexpr QRect kDesignGeometry(307, 130, 679, 597);
+constexpr int kSpinWidth = 41;
+constexpr int kSpinHeight = 22;
+constexpr int kCheckWidth = 89;
+constexpr int kCheckHeight = 17;
+constexpr int kRadioWidth = 73;
+constexpr int kRadioHeight = 17;
+constexpr int kButtonWidth = 81;
+constexpr int kButtonHeight = 25;
+
+QColor ButtonFace() { return QApplication::palette().color(QPalette::Window); }
+
+// Fixed pixel sizes keep the designed geometry whatever the desktop's font.
+// Linux sans-serif faces run wider than the classic 11-pixel face the panel
+// was laid out for; a slightly narrowed face keeps "Zufall Objekte" within
+// its 89-pixel check box.
+QFont PanelFont(int pixels, bool bold) {
+    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    if (!bold) font.setStretch(85);
+    return font;
+}
+
+}  // namespace
+
+TForm1::TForm1() {
+    setWindowTitle(QStringLiteral("Kaleidra"));
+    setFont(PanelFont(11, false));
+    setGeometry(kDesignGeometry);
+    BuildControls();
+    ConnectHandlers();
+    Init();
+}
+
+TForm1::~TForm1() {
+    Timer1.stop();
+    qApp->removeEventFilter(this);
+}
+
+// ---------------------------------------------------------------- controls
+
+void TForm1::BuildControls() {
+    Image1 = new DrawingArea(scene_.Image1, this);
+    Image1->setGeometry(0, 0, 649, 496);
+
+    GroupBox1 = new QGroupBox(this);
+    GroupBox1->setGeometry(0, 0, 121, 561);
+
+    RadioGroup1 = new RadioGroup(GroupBox1);
+    RadioGroup1->setGeometry(8, 6, 105, 46);
+    RadioGroup1->SetItems({QStringLiteral("schwarz"), QStringLiteral("weiss")});
+    RadioGroup1->SetItemIndex(kDefaultBackground);
+
+    RadioGroup2 = new RadioGroup(GroupBox1);
+    RadioGroup2->setGeometry(8, 53, 105, 136);
+    RadioGroup2->SetItems({QStringLiteral("Rot/Cyan"), QStringLiteral("Rot/Blau"),
+                           QStringLiteral("Rot/Grün"), QStringLiteral("Magenta/Grün"),
+                           QStringLiteral("Grün/Blau"), QStringLiteral("Gelb/Blau"),
+                           QStringLiteral("Chroma"), QStringLiteral("Pulfrich"),
+                           QStringLiteral("Grau")});
+    RadioGroup2->SetItemIndex(kDefaultEffect);
+
+    GroupBox2 = new QGroupBox(GroupBox1);
+    GroupBox2->setGeometry(8, 190, 105, 151);
+    Label1 = AddLabel(GroupBox2, 8, 16);
+    Label6 = AddLabel(GroupBox2, 32, 32);
+    SpinEdit6 = AddSpin(GroupBox2, SpinField::SpinEdit6, 56, 24, 0);
+    Label7 = AddLabel(GroupBox2, 32, 56);
+    SpinEdit1 = AddSpin(GroupBox2, SpinField::SpinEdit1, 56, 48, 2);
+    Label8 = AddLabel(GroupBox2, 32, 80);
+    SpinEdit7 = AddSpin(GroupBox2, SpinField::SpinEdit7, 56, 72, 0);
+    Label2 = AddLabel(GroupBox2, 8, 104);
+    SpinEdit2 = AddSpin(GroupBox2, SpinField::SpinEdit2, 56, 96, kSpinEdit2DesignValue);
+    Label4 = AddLabel(GroupBox2, 8, 128);
+    SpinEdit5 = AddSpin(GroupBox2, SpinField::SpinEdit5, 56, 120, 1);
+
+    GroupBox3 = new QGroupBox(GroupBox1);
+    GroupBox3->setGeometry(8, 342, 105, 124);
+    RadioButton1 = new QRadioButton(GroupBox3);
+    RadioButton1->setGeometry(8, 16, kRadioWidth, kRadioHeight);
+    RadioButton1->setChecked(true);
+    RadioButton2 = new QRadioButton(GroupBox3);
+    RadioButton2->setGeometry(8, 32, kRadioWidth, kRadioHeight);
+    Label9 = AddLabel(GroupBox3, 8, 56);
+    SpinEdit8 = AddSpin(GroupBox3, SpinField::SpinEdit8, 56, 49, 0);
+    Label5 = AddLabel(GroupBox3, 8, 80);
+    SpinEdit3 = AddSpin(GroupBox3, SpinField::SpinEdit3, 56, 73, 4);
+    Label10 = AddLabel(GroupBox3, 8, 104);
+    SpinEdit9 = AddSpin(GroupBox3, SpinField::SpinEdit9, 56, 97, 0);
+
+    GroupBox4 = new QGroupBox(GroupBox1);
+    GroupBox4->setGeometry(8, 467, 105, 89);
+    Label3 = AddLabel(GroupBox4, 8, 18);
+    SpinEdit4 = AddSpin(GroupBox4, SpinField::SpinEdit4, 56, 14, 4);
+    CheckBox3 = AddCheck(GroupBox4, CheckField::CheckBox3, 8, 36);
+    CheckBox1 = AddCheck(GroupBox4, CheckField::CheckBox1, 8, 52);
+    CheckBox2 = AddCheck(GroupBox4, CheckField::CheckBox2, 8, 68);
+
+    GroupBox6 = new QGroupBox(this);
+    GroupBox6->setGeometry(128, 0, 97, 145);
+    StartButton = AddButton(GroupBox6, 16);
+    StartButton->setText(QStringLiteral("Start"));
+    StartButton->setFont(PanelFont(13, true));
+    Button2 = AddButton(GroupBox6, 48);
+    Button2->setText(QStringLiteral("Vollbild"));
+    Button3 = AddButton(GroupBox6, 80);
+    Button3->setText(QStringLiteral("Standard"));
+    Button1 = AddButton(GroupBox6, 112);
+    Button1->setText(QStringLiteral("Info"));
+
+    // The two boxes keep the button face while the window takes the background colour.
+    for (QGroupBox* box : {GroupBox1, GroupBox6}) {
+        QPalette palette = box->palette();
+        palette.setColor(QPalette::Window, ButtonFace());
+        box->setPalette(palette);
+        box->setAutoFillBackground(true);
+        box->raise();
+    }
+
+    for (QGroupBox* box : findChildren<QGroupBox*>()) box->setStyle(&group_box_style_);
+
+    Timer1.setTimerType(Qt::PreciseTimer);
+}
+
+TSpinEdit* TForm1::AddSpin(QWidget* box, SpinField field, int left, int top, int design_value) {
+    auto* spin = new TSpinEdit(box);
+    const SpinRange range = RangeOf(field);
+    spin->SetRange(range.minimum, range.maximum);
+    spin->SetValue(design_value);
+    spin->setGeometry(left, top, kSpinWidth, kSpinHeight);
+    spins_[static_cast<std::size_t>(field)] = spin;
+    return spin;
+}
+
+QLabel* TForm1::AddLabel(QWidget* box, int left, int top) {
+    auto* label = new QLabel(box);
+    label->move(left, top);
+    return label;
+}
+
+QCheckBox* TForm1::AddCheck(QWidget* box, CheckField field, int left, int top) {
+    auto* check = new QCheckBox(box);
+    check->setGeometry(left, top, kCheckWidth, kCheckHeight);
+    check->setChecked(DefaultChecked(field));
+    checks_[static_cast<std::size_t>(field)] = check;
+    return check;
+}
+
+QPushButton* TForm1::AddButton(QWidget* box, int top) {
+    auto* button = new QPushButton(box);
+    button->setGeometry(8, top, kButtonWidth, kButtonHeight);
+    return button;
+}
+
+void TForm1::ConnectHandlers() {
+    connect(StartButton, &QPushButton::clicked, this, &TForm1::StartButtonClick);
+    connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
+    connect(Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
+    connect(Image1, &DrawingArea::MouseDown, this, &TForm1::Image1MouseDown);
+    connect(RadioGroup1, &RadioGroup::Click, this, &TForm1::RadioGroup1Click);
+    connect(RadioGroup2, &RadioGroup::Click, this, &TForm1::RadioGroup2Click);
+    connect(SpinEdit3, &TSpinEdit::Change, this, &TForm1::SpinEdit3Change);
+    connect(SpinEdit4, &TSpinEdit::Change, this, &TForm1::SpinEdit4Change);
+    connect(&Timer1, &QTimer::timeout, this, &TForm1::PostTick);
+    qApp->installEventFilter(this);
+}
+
+// ---------------------------------------------------------------- start-up
+
+void TForm1::Init() {
+    scene_.Busy = false;
+    setWindowState(windowState() | Qt::WindowMaximized);
+    FormResize();
+    LayoutForHeight();
+    scene_.Standardwerte();
+    Sprache_Init();
+
+    const Colour background = RadioGroup1->ItemIndex() == 1 ? 0xFFFFFF : 0x000000;
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, QColor::fromRgb(RasterSurface::ToPixel(background)));
+    setPalette(palette);
+    setAutoFillBackground(true);
+    scene_.Image1.SetBrushColour(background);
+    scene_.Image1.FillRect(0, 0, scene_.Image1.Width(), scene_.Image1.Height());
+
+    scene_.Init();
+}
+
+void TForm1::LayoutForHeight() {
+    if (GroupBox1->height() + GroupBox6->height() + 5 + 10 < height()) {
+        GroupBox6->setGeometry(0, GroupBox1->height() + 5, GroupBox1->width(), GroupBox6->height());
+        const int c = (GroupBox6->width() - StartButton->width()) / 2;
+        for (QPushButton* button : {StartButton, Button2, Button3, Button1}) {
+            button->move(c, button->y());
+        }
+    }
+}
+
+void TForm1::Standardwerte() {
+    RadioGroup1->SetItemIndex(kDefaultBackground);
+    RadioGroup2->SetItemIndex(kDefaultEffect);
+    RadioButton1->setChecked(true);
+    RadioButton2->setChecked(false);
+    const SpinField order[] = {SpinField::SpinEdit1, SpinField::SpinEdit6, SpinField::SpinEdit7,
+                               SpinField::SpinEdit2, SpinField::SpinEdit5, SpinField::SpinEdit3,
+                               SpinField::SpinEdit4, SpinField::SpinEdit8, SpinField::SpinEdit9};
+    for (SpinField field : order) Spin(field)->SetValue(RangeOf(field).standard);
+    CheckBox1->setChecked(DefaultChecked(CheckField::CheckBox1));
+    CheckBox2->setChecked(DefaultChecked(CheckField::CheckBox2));
+    CheckBox3->setChecked(DefaultChecked(CheckField::CheckBox3));
+}
+
+void TForm1::Sprache_Init() {
+    setAttribute(Qt::WA_AlwaysShowToolTips);
+    RadioGroup1->setTitle(QStringLiteral(" Hintergrund "));
+    RadioGroup1->SetItems({QStringLiteral("schwarz"), QStringLiteral("weiss")});
+    RadioGroup2->setTitle(QStringLiteral(" Anaglyph | Effekt "));
+    RadioGroup2->SetItems({QStringLiteral("Rot/Cyan"), QStringLiteral("Rot/Blau"),
+                           QStringLiteral("Rot/Grün"), QStringLiteral("Magenta/Grün"),
+                           QStringLiteral("Grün/Blau"), QStringLiteral("Gelb/Blau"),
+                           QStringLiteral("Chroma"), QStringLiteral("Pulfrich"),
+                           QStringLiteral("Grau")});
+    RadioButton1->setText(QStringLiteral("parallel"));
+    RadioButton2->setText(QStringLiteral("direkt"));
+    GroupBox2->setTitle(QStringLiteral(" Geschwindigkeit "));
+    GroupBox3->setTitle(QStringLiteral(" Projektion "));
+    Label1->setText(QStringLiteral("Rotation:"));
+    Label2->setText(QStringLiteral("Wechsel"));
+    Label4->setText(QStringLiteral("Morph"));
+    Label9->setText(QStringLiteral("Position"));
+    Label10->setText(QStringLiteral("Ebene"));
+    Label5->setText(QStringLiteral("Basis"));
+    GroupBox4->setTitle(QStringLiteral(" Objekt "));
+    Label3->setText(QStringLiteral("Größe"));
+    CheckBox1->setText(QStringLiteral("Zufall Objekte"));
+    CheckBox2->setText(QStringLiteral("Zufall Punkte"));
+    CheckBox3->setText(QStringLiteral("dynam. Größe"));
+    Button3->setText(QStringLiteral("Standard"));
+    Button2->setText(QStringLiteral("Vollbild"));
+    Label6->setText(QStringLiteral("X"));
+    Label7->setText(QStringLiteral("Y"));
+    Label8->setText(QStringLiteral("Z"));
+    for (QLabel* label :
+         {Label1, Label2, Label3, Label4, Label5, Label6, Label7, Label8, Label9, Label10}) {
+        label->adjustSize();
+    }
+
+    RadioGroup1->setToolTip(QStringLiteral("Auswahl der Hintergrundfarbe (schwarz oder weiss)"));
+    RadioGroup2->setToolTip(
+        QStringLiteral("Auswahl der Anaglyphen-Farbkombination, Chroma oder Pulfrich"));
+    const QString projection = QStringLiteral(
+        "parallel (Parallelverschiebung der Kamera) oder direkt (Kamera zeigt auf "
+        "Objektmittelpunkt)");
+    RadioButton1->setToolTip(projection);
+    RadioButton2->setToolTip(projection);
+    SpinEdit1->setToolTip(
+        QStringLiteral("Rotationsgeschwindikeit und Drehrichtung Y-Achse [-10..10]"));
+    SpinEdit6->setToolTip(
+        QStringLiteral("Rotationsgeschwindikeit und Drehrichtung X-Achse [-10..10]"));
+    SpinEdit7->setToolTip(
+        QStringLiteral("Rotationsgeschwindikeit und Drehrichtung z-Achse [-10..10]"));
+    SpinEdit8->setToolTip(QStringLiteral(
+        "Positionsänderung der Kamera (negative Werte verringern Abstand zum Objekt) [-10..10]"));
+    SpinEdit9->setToolTip(QStringLiteral("Tiefe des Objektes bzgl. Bildebene festlegen [-20 ..20]"));
+    SpinEdit2->setToolTip(QStringLiteral(
+        "Geschwindigkeit des Modellwechsels festlegen [0..50] (0 = kein Modellwechsel, nur "
+        "Rotation)"));
+    SpinEdit5->setToolTip(
+        QStringLiteral("Geschwindigkeit des Morphingprozesses festlegen [0..10]"));
+    SpinEdit3->setToolTip(QStringLiteral("Breite der Stereobasis festlegen [-10..10]"));
+    SpinEdit4->setToolTip(QStringLiteral("Größe der Einzelpunkte in Pixel festlegen [1..10]"));
+    CheckBox1->setToolTip(QStringLiteral("Objektauswahl (zufällig oder feste Reihenfolge)"));
+    CheckBox2->setToolTip(QStringLiteral(
+        "Punkteverteilung innerhalb des Objektes  (zufällig oder feste Position)"));
+    CheckBox3->setToolTip(QStringLiteral(
+        "dynamische Größenanpassung der Punkte in Abhängigkeit von der Entfernung"));
+    StartButton->setToolTip(
+        QStringLiteral("Start und Stop der Rotation und des Morphingprozesses"));
+    Button3->setToolTip(QStringLiteral("Standardwerte für alle Parameter herstellen"));
+    Button2->setToolTip(
+        QStringLiteral("Ausblenden des Steuerungspanels (= Mausklick im Anzeigefenster)"));
+    Button1->setToolTip(QStringLiteral("Anzeige Programminfo"));
+}
+
+// ---------------------------------------------------------------- handlers
+
+void TForm1::StartButtonClick() { scene_.StartButtonClick(); }
+
+// A tick is run from the event queue rather than inside the timer's own
+// callback, so that a tick falling due while a frame processes pending events
+// is delivered (and skips its frame through Busy) instead of being held back.
+// At most one tick waits at a time.
+void TForm1::PostTick() {
+    if (tick_pending_) return;
+    tick_pending_ = true;
+    QMetaObject::invokeMethod(this, &TForm1::Timer1Timer, Qt::QueuedConnection);
+}
+
+void TForm1::Timer1Timer() {
+    tick_pending_ = false;
+    if (!Timer1.isActive()) return;  // stopped while the tick waited
+    scene_.Timer1Timer();
+}
+
+void TForm1::Image1MouseDown() {
+    GroupBox1->setVisible(!GroupBox1->isVisible());
+    GroupBox6->setVisible(GroupBox1->isVisible());
+}
+
+void TForm1::Button1Click() { emit InfoRequested(); }
+
+void TForm1::Button2Click() {
+    GroupBox1->hide();
+    GroupBox6->hide();
+}
+
+void TForm1::Button3Click() { scene_.Standardwerte(); }
+
+void TForm1::RadioGroup1Click() { scene_.Modell_Ausgabe(); }
+
+void TForm1::RadioGroup2Click() {
+    const bool pulfrich = RadioGroup2->ItemIndex() == kEffectPulfrich;
+    if (pulfrich) SpinEdit9->SetValue(0);
+    SpinEdit3->setEnabled(!pulfrich);
+    SpinEdit9->setEnabled(!pulfrich);
+    scene_.Modell_Ausgabe();
+}
+
+void TForm1::SpinEdit3Change() { scene_.Modell_Ausgabe(); }
+
+void TForm1::SpinEdit4Change() { scene_.Modell_Ausgabe(); }
+
+void TForm1::FormResize() {
+    const int w = std::max(width() - 10, 0);
+    const int h = std::max(height() - 35, 0);
+    Image1->setGeometry(0, 0, w, h);
+    scene_.Image1.Resize(w, h);
+}
+
+void TForm1::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    FormResize();
+}
+
+// The window sees every key first: Enter moves on to the next control, as Tab
+// does, which commits and clamps a spin field; the key then still reaches the
+// control it was meant for.
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        auto* target = qobject_cast<QWidget*>(watched);
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        if (enter && target && target == QApplication::focusWidget() && target->window() == this) {
+            focusNextChild();
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// ---------------------------------------------------------------- panel
+
+int TForm1::Panel::Value(SpinField field) const { return form_.Spin(field)->Value(); }
+
+bool TForm1::Panel::Checked(CheckField box) const { return form_.Check(box)->isChecked(); }
+
+int TForm1::Panel::RadioGroup1() const { return form_.RadioGroup1->ItemIndex(); }
+
+int TForm1::Panel::RadioGroup2() const { return form_.RadioGroup2->ItemIndex(); }
+
+bool TForm1::Panel::RadioButton1() const { return form_.RadioButton1->isChecked(); }
+
+bool TForm1::Panel::RadioButton2() const { return form_.RadioButton2->isChecked(); }
+
+// ---------------------------------------------------------------- toolkit
+
+void TForm1::Window::ProcessMessages() {
+    form_.Image1->update();
+    QApplication::processEvents(QEventLoop::AllEvents);
+}
+
+void TForm1::Window::ShowErrorBox() {
+    // No parent: the box is centred on the screen and blocks the whole program.
+    QMessageBox box(QMessageBox::Critical, QString::fromUtf8(kErrorTitle),
+                    QString::fromUtf8(kErrorText), QMessageBox::Ok);
+    box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+    box.exec();
+}
+
+bool TForm1::Window::TimerEnabled() const { return form_.Timer1.isActive(); }
+
+void TForm1::Window::SetTimerEnabled(bool enabled) {
+    if (enabled) {
+        form_.Timer1.start();
+    } else {
+        form_.Timer1.stop();
+    }
+}
+
+void TForm1::Window::SetTimerInterval(int milliseconds) { form_.Timer1.setInterval(milliseconds); }
+
+void TForm1::Window::SetStartButtonCaption(std::string_view caption) {
+    form_.StartButton->setText(
+        QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
+}
+
+}  // namespace kaleidra

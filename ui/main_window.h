@@ -1,0 +1,163 @@
+#pragma once
+
+// The main window Form1. It owns the controls and the scene (held by value):
+// the 20 ms timer posts a tick, the tick runs Scene::Timer1Timer, which runs
+// Scene::Modell_Ausgabe; the frame reads the controls through ControlPanel,
+// draws into Scene::Image1 and calls back through Toolkit to let pending
+// events (the repaint of Image1 among them) run. Change handlers of the
+// background, effect, base and size run a frame directly.
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QWidget>
+#include <array>
+
+#include "core/control_panel.h"
+#include "core/random_source.h"
+#include "core/scene.h"
+#include "core/toolkit.h"
+#include "ui/drawing_area.h"
+#include "ui/group_box_style.h"
+#include "ui/radio_group.h"
+#include "ui/spin_field.h"
+
+namespace kaleidra {
+
+class TForm1 : public QWidget {
+    Q_OBJECT
+
+public:
+    TForm1();
+    ~TForm1() override;
+
+    // The start-up layout rule: the button box moves under the panel when the
+    // window is tall enough for both.
+    void LayoutForHeight();
+    // Every control back to its default, in the fixed order; each control that
+    // changes raises its handler.
+    void Standardwerte();
+
+    kaleidra::Scene& scene() { return scene_; }
+    TSpinEdit* Spin(kaleidra::SpinField field) const {
+        return spins_[static_cast<std::size_t>(field)];
+    }
+    QCheckBox* Check(CheckField box) const { return checks_[static_cast<std::size_t>(box)]; }
+
+    // The controls, by their names.
+    DrawingArea* Image1 = nullptr;
+    QGroupBox* GroupBox1 = nullptr;
+    RadioGroup* RadioGroup1 = nullptr;
+    RadioGroup* RadioGroup2 = nullptr;
+    QGroupBox* GroupBox2 = nullptr;
+    QGroupBox* GroupBox3 = nullptr;
+    QGroupBox* GroupBox4 = nullptr;
+    QGroupBox* GroupBox6 = nullptr;
+    QRadioButton* RadioButton1 = nullptr;
+    QRadioButton* RadioButton2 = nullptr;
+    TSpinEdit* SpinEdit1 = nullptr;
+    TSpinEdit* SpinEdit2 = nullptr;
+    TSpinEdit* SpinEdit3 = nullptr;
+    TSpinEdit* SpinEdit4 = nullptr;
+    TSpinEdit* SpinEdit5 = nullptr;
+    TSpinEdit* SpinEdit6 = nullptr;
+    TSpinEdit* SpinEdit7 = nullptr;
+    TSpinEdit* SpinEdit8 = nullptr;
+    TSpinEdit* SpinEdit9 = nullptr;
+    QCheckBox* CheckBox1 = nullptr;
+    QCheckBox* CheckBox2 = nullptr;
+    QCheckBox* CheckBox3 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* Label6 = nullptr;
+    QLabel* Label7 = nullptr;
+    QLabel* Label8 = nullptr;
+    QLabel* Label9 = nullptr;
+    QLabel* Label10 = nullptr;
+    QPushButton* StartButton = nullptr;
+    QPushButton* Button1 = nullptr;  // "Info"
+    QPushButton* Button2 = nullptr;  // "Vollbild"
+    QPushButton* Button3 = nullptr;  // "Standard"
+    QTimer Timer1;
+
+public slots:
+    void StartButtonClick();
+    void Timer1Timer();
+    void Image1MouseDown();
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+    void RadioGroup1Click();
+    void RadioGroup2Click();
+    void SpinEdit3Change();
+    void SpinEdit4Change();
+
+signals:
+    // "Info" was pressed; the info box listens.
+    void InfoRequested();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // The settings as the scene reads them, straight from the controls.
+    class Panel final : public ControlPanel {
+    public:
+        explicit Panel(TForm1& form) : form_(form) {}
+        int Value(kaleidra::SpinField field) const override;
+        bool Checked(CheckField box) const override;
+        int RadioGroup1() const override;
+        int RadioGroup2() const override;
+        bool RadioButton1() const override;
+        bool RadioButton2() const override;
+        void Standardwerte() override { form_.Standardwerte(); }
+
+    private:
+        TForm1& form_;
+    };
+
+    // What the frame cycle asks of the toolkit.
+    class Window final : public Toolkit {
+    public:
+        explicit Window(TForm1& form) : form_(form) {}
+        void ProcessMessages() override;
+        void ShowErrorBox() override;
+        bool TimerEnabled() const override;
+        void SetTimerEnabled(bool enabled) override;
+        void SetTimerInterval(int milliseconds) override;
+        void SetStartButtonCaption(std::string_view caption) override;
+
+    private:
+        TForm1& form_;
+    };
+
+    void BuildControls();
+    void ConnectHandlers();
+    void Init();
+    void Sprache_Init();
+    void FormResize();
+    void PostTick();
+    TSpinEdit* AddSpin(QWidget* box, kaleidra::SpinField field, int left, int top,
+                       int design_value);
+    QLabel* AddLabel(QWidget* box, int left, int top);
+    QCheckBox* AddCheck(QWidget* box, CheckField field, int left, int top);
+    QPushButton* AddButton(QWidget* box, int top);
+
+    GroupBoxStyle group_box_style_;
+    ClockRandomSource random_;
+    Panel panel_{*this};
+    Window window_{*this};
+    kaleidra::Scene scene_{panel_, window_, random_};
+    std::array<TSpinEdit*, 9> spins_{};
+    std::array<QCheckBox*, 3> checks_{};
+    bool tick_pending_ = false;
+};
+
+}  // namespace kaleidra
