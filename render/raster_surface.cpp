@@ -1,8 +1,39 @@
 #include "render/raster_surface.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdlib>
 
 namespace kaleidra {
+
+namespace {
+
+// Offset along the minor axis of the pixel at step i of a 1-pixel line whose
+// extents are `major` >= `minor`: i * minor / major rounded to nearest, a half
+// rounding away from the start. Exact in 64 bits, since int coordinates keep
+// both extents below 2^32 and i < major.
+std::uint64_t MinorOffset(std::uint64_t i, std::uint64_t minor, std::uint64_t major) {
+    const std::uint64_t n = i * minor;
+    const std::uint64_t r = n % major;
+    return n / major + (2 * r >= major ? 1 : 0);
+}
+
+// Pixels within this distance of a band's edge count as inside, so that exact
+// ties come out the same way whatever the rounding of the doubles.
+constexpr double kEdgeSlack = 1e-7;
+
+// The integers p with lo <= a * (p - origin) + c <= hi, as a closed range of
+// doubles (empty when first > last). a must not be 0.
+void SolveLinear(double a, double origin, double c, double lo, double hi, double& first,
+                 double& last) {
+    double u = origin + (lo - c) / a;
+    double v = origin + (hi - c) / a;
+    if (a < 0) std::swap(u, v);
+    first = std::ceil(u);
+    last = std::floor(v);
+}
+
+}  // namespace
 
 std::uint32_t RasterSurface::ToPixel(Colour colour) {
     const std::uint32_t r = colour & 0xFFu;
@@ -52,9 +83,164 @@ void RasterSurface::MoveTo(int x, int y) {
 }
 
 void RasterSurface::LineTo(int x, int y) {
-    // Strokes arrive with the drawing renderer.
+    const int x0 = pen_x_;
+    const int y0 = pen_y_;
     pen_x_ = x;
     pen_y_ = y;
+    if (width_ == 0 || height_ == 0 || (x0 == x && y0 == y)) return;
+    const std::uint32_t pen_pixel = ToPixel(pen_colour_);
+    if (pen_width_ <= 1) {
+        ThinLine(x0, y0, x, y, pen_pixel);
+    } else if (x0 == x || y0 == y) {
+        AxisBand(x0, y0, x, y, pen_pixel);
+    } else {
+        SlantedBand(x0, y0, x, y, pen_pixel);
+    }
+}
+
+// Bresenham's line, written as the closed form of its minor offset so that the
+// part on the surface can be found without walking the part off it.
+void RasterSurface::ThinLine(int x0, int y0, int x1, int y1, std::uint32_t pen_pixel) {
+    const std::int64_t dx = std::int64_t{x1} - x0;
+    const std::int64_t dy = std::int64_t{y1} - y0;
+    const bool x_major = std::llabs(dx) >= std::llabs(dy);
+    const std::int64_t major_start = x_major ? x0 : y0;
+    const std::int64_t minor_start = x_major ? y0 : x0;
+    const std::int64_t major_delta = x_major ? dx : dy;
+    const std::int64_t minor_delta = x_major ? dy : dx;
+    const std::int64_t major_size = x_major ? width_ : height_;
+    const std::int64_t minor_size = x_major ? height_ : width_;
+    const int major_step = major_delta < 0 ? -1 : 1;
+    const int minor_step = minor_delta < 0 ? -1 : 1;
+    const auto major = static_cast<std::uint64_t>(std::llabs(major_delta));
+    const auto minor = static_cast<std::uint64_t>(std::llabs(minor_delta));
+
+    // Steps 0 .. major - 1: the end point is left out. Keep the steps whose
+    // major coordinate lies on the surface.
+    std::int64_t first = 0;
+    std::int64_t last = static_cast<std::int64_t>(major) - 1;
+    if (major_step > 0) {
+        first = std::max(first, -major_start);
+        last = std::min(last, major_size - 1 - major_start);
+    } else {
+        first = std::max(first, major_start - (major_size - 1));
+        last = std::min(last, major_start);
+    }
+    if (first > last) return;
+
+    // The minor offset grows with the step; keep the steps whose minor
+    // coordinate lies on the surface too, found by bisection.
+    std::int64_t offset_lo = minor_step > 0 ? -minor_start : minor_start - (minor_size - 1);
+    const std::int64_t offset_hi = minor_step > 0 ? minor_size - 1 - minor_start : minor_start;
+    if (offset_hi < 0) return;
+    offset_lo = std::max<std::int64_t>(offset_lo, 0);
+    auto offset = [&](std::int64_t i) {
+        return static_cast<std::int64_t>(MinorOffset(static_cast<std::uint64_t>(i), minor, major));
+    };
+    if (offset(last) < offset_lo || offset(first) > offset_hi) return;
+    std::int64_t lo = first;
+    std::int64_t hi = last;
+    while (lo < hi) {  // the first step with offset >= offset_lo
+        const std::int64_t mid = lo + (hi - lo) / 2;
+        if (offset(mid) >= offset_lo) {
+            hi = mid;
+        } else {
+            lo = mid + 1;
+        }
+    }
+    first = lo;
+    hi = last;
+    while (lo < hi) {  // the last step with offset <= offset_hi
+        const std::int64_t mid = hi - (hi - lo) / 2;
+        if (offset(mid) <= offset_hi) {
+            lo = mid;
+        } else {
+            hi = mid - 1;
+        }
+    }
+    last = hi;
+
+    for (std::int64_t i = first; i <= last; ++i) {
+        const auto m = static_cast<int>(major_start + major_step * i);
+        const auto n = static_cast<int>(minor_start + minor_step * offset(i));
+        if (x_major) {
+            Plot(m, n, pen_pixel);
+        } else {
+            Plot(n, m, pen_pixel);
+        }
+    }
+}
+
+// A horizontal or vertical stroke wider than a pixel: a rectangle.
+void RasterSurface::AxisBand(int x0, int y0, int x1, int y1, std::uint32_t pen_pixel) {
+    const std::int64_t across_lo = -(pen_width_ / 2);
+    const std::int64_t across_hi = across_lo + pen_width_ - 1;
+    std::int64_t left = std::min(x0, x1);
+    std::int64_t right = std::max(x0, x1);
+    std::int64_t top = std::min(y0, y1);
+    std::int64_t bottom = std::max(y0, y1);
+    if (y0 == y1) {
+        top += across_lo;
+        bottom += across_hi;
+    } else {
+        left += across_lo;
+        right += across_hi;
+    }
+    left = std::max<std::int64_t>(left, 0);
+    top = std::max<std::int64_t>(top, 0);
+    right = std::min<std::int64_t>(right, width_ - 1);
+    bottom = std::min<std::int64_t>(bottom, height_ - 1);
+    for (auto y = static_cast<int>(top); y <= bottom; ++y) {
+        for (auto x = static_cast<int>(left); x <= right; ++x)
+            Plot(x, y, pen_pixel);
+    }
+}
+
+// Any other wide stroke: the pixels whose centres lie in the band, row by row.
+void RasterSurface::SlantedBand(int x0, int y0, int x1, int y1, std::uint32_t pen_pixel) {
+    const double ax = x0;
+    const double ay = y0;
+    const double dx = static_cast<double>(std::int64_t{x1} - x0);
+    const double dy = static_cast<double>(std::int64_t{y1} - y0);
+    const double length = std::hypot(dx, dy);
+    const double ux = dx / length;
+    const double uy = dy / length;
+    // The normal points down for flat strokes and right for steep ones, so an
+    // even width leans the same way as in AxisBand.
+    double nx = -uy;
+    double ny = ux;
+    if (std::fabs(dx) >= std::fabs(dy) ? ny < 0 : nx < 0) {
+        nx = -nx;
+        ny = -ny;
+    }
+    const double half = pen_width_ / 2.0;
+
+    // Offsets are taken from the point of the segment nearest the surface's
+    // centre: they stay small, so the doubles keep their precision even when
+    // the ends lie near the limits of int.
+    const double along_ref =
+        std::clamp((0.5 * (width_ - 1) - ax) * ux + (0.5 * (height_ - 1) - ay) * uy, 0.0, length);
+    const double rx = ax + along_ref * ux;
+    const double ry = ay + along_ref * uy;
+
+    const double reach = half * std::fabs(ny) + 1.0;
+    const double row_lo = std::max(std::ceil(std::min<double>(y0, y1) - reach), 0.0);
+    const double row_hi = std::min(std::floor(std::max<double>(y0, y1) + reach), height_ - 1.0);
+    for (double row = row_lo; row <= row_hi; ++row) {
+        const double oy = row - ry;
+        double across_first, across_last, along_first, along_last;
+        SolveLinear(nx, rx, oy * ny, -half - kEdgeSlack, half - kEdgeSlack, across_first,
+                    across_last);
+        SolveLinear(ux, rx, along_ref + oy * uy, -kEdgeSlack, length + kEdgeSlack, along_first,
+                    along_last);
+        const double first = std::max({across_first, along_first, 0.0});
+        const double last = std::min({across_last, along_last, width_ - 1.0});
+        if (first > last) continue;
+        const auto y = static_cast<int>(row);
+        for (auto x = static_cast<int>(first); x <= static_cast<int>(last); ++x) {
+            Plot(x, y, pen_pixel);
+        }
+    }
 }
 
 Colour RasterSurface::Pixel(int x, int y) const {
@@ -64,9 +250,15 @@ Colour RasterSurface::Pixel(int x, int y) const {
 void RasterSurface::Plot(int x, int y, std::uint32_t pen_pixel) {
     std::uint32_t& p = pixels_[static_cast<std::size_t>(y) * width_ + x];
     switch (pen_mode_) {
-        case RasterMode::Copy: p = pen_pixel; break;
-        case RasterMode::Merge: p |= pen_pixel; break;
-        case RasterMode::Mask: p &= pen_pixel; break;
+        case RasterMode::Copy:
+            p = pen_pixel;
+            break;
+        case RasterMode::Merge:
+            p |= pen_pixel;
+            break;
+        case RasterMode::Mask:
+            p &= pen_pixel;
+            break;
     }
 }
 

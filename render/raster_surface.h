@@ -41,8 +41,11 @@ public:
 
     void MoveTo(int x, int y);
     // A solid stroke as wide as the pen from the current position to (x, y),
-    // clipped to the surface; a 1-pixel stroke leaves out its end point. The
-    // current position becomes (x, y).
+    // clipped to the surface; a 1-pixel stroke leaves out its end point. Wider
+    // strokes are square-cut bands that keep both ends; an even width puts its
+    // extra row above (or, for steep strokes, left of) the centre line. A
+    // stroke of zero length draws nothing. Any int coordinates are fine: only
+    // pixels on the surface are visited. The current position becomes (x, y).
     void LineTo(int x, int y);
 
     // The colour at (x, y), 0xBBGGRR; the point must lie on the surface.
@@ -59,6 +62,10 @@ public:
 private:
     // Writes one pixel with the pen's raster mode; (x, y) must lie on the surface.
     void Plot(int x, int y, std::uint32_t pen_pixel);
+    // The three kinds of stroke LineTo picks from; each clips before it loops.
+    void ThinLine(int x0, int y0, int x1, int y1, std::uint32_t pen_pixel);
+    void AxisBand(int x0, int y0, int x1, int y1, std::uint32_t pen_pixel);
+    void SlantedBand(int x0, int y0, int x1, int y1, std::uint32_t pen_pixel);
 
     int width_ = 0;
     int height_ = 0;
