@@ -13,15 +13,24 @@ struct SpinRange {
 // Range and default of every spin field.
 constexpr SpinRange RangeOf(SpinField field) {
     switch (field) {
-        case SpinField::SpinEdit1: return {-10, 10, 2};
-        case SpinField::SpinEdit2: return {0, 50, 6};
-        case SpinField::SpinEdit3: return {-10, 10, 4};
-        case SpinField::SpinEdit4: return {1, 10, 4};
-        case SpinField::SpinEdit5: return {0, 10, 1};
-        case SpinField::SpinEdit6: return {-10, 10, 0};
-        case SpinField::SpinEdit7: return {-10, 10, 0};
-        case SpinField::SpinEdit8: return {-10, 10, 0};
-        case SpinField::SpinEdit9: return {-20, 20, 0};
+        case SpinField::SpinEdit1:
+            return {-10, 10, 2};
+        case SpinField::SpinEdit2:
+            return {0, 50, 6};
+        case SpinField::SpinEdit3:
+            return {-10, 10, 4};
+        case SpinField::SpinEdit4:
+            return {1, 10, 4};
+        case SpinField::SpinEdit5:
+            return {0, 10, 1};
+        case SpinField::SpinEdit6:
+            return {-10, 10, 0};
+        case SpinField::SpinEdit7:
+            return {-10, 10, 0};
+        case SpinField::SpinEdit8:
+            return {-10, 10, 0};
+        case SpinField::SpinEdit9:
+            return {-20, 20, 0};
     }
     return {0, 0, 0};
 }
@@ -29,7 +38,9 @@ constexpr SpinRange RangeOf(SpinField field) {
 // The shape-change speed as the window is built, before "Standard" sets 6.
 constexpr int kSpinEdit2DesignValue = 5;
 
-constexpr bool DefaultChecked(CheckField box) { return box != CheckField::CheckBox2; }
+constexpr bool DefaultChecked(CheckField box) {
+    return box != CheckField::CheckBox2;
+}
 
 constexpr int kDefaultBackground = 0;  // "schwarz"
 constexpr int kDefaultEffect = 0;      // "Rot/Cyan"

@@ -28,19 +28,22 @@ private:
 
 inline double CheckedMul(double a, double b) {
     const double r = a * b;
-    if (std::isinf(r) && std::isfinite(a) && std::isfinite(b)) throw FloatingPointFault(FaultKind::Overflow);
+    if (std::isinf(r) && std::isfinite(a) && std::isfinite(b))
+        throw FloatingPointFault(FaultKind::Overflow);
     return r;
 }
 
 inline double CheckedAdd(double a, double b) {
     const double r = a + b;
-    if (std::isinf(r) && std::isfinite(a) && std::isfinite(b)) throw FloatingPointFault(FaultKind::Overflow);
+    if (std::isinf(r) && std::isfinite(a) && std::isfinite(b))
+        throw FloatingPointFault(FaultKind::Overflow);
     return r;
 }
 
 inline double CheckedSub(double a, double b) {
     const double r = a - b;
-    if (std::isinf(r) && std::isfinite(a) && std::isfinite(b)) throw FloatingPointFault(FaultKind::Overflow);
+    if (std::isinf(r) && std::isfinite(a) && std::isfinite(b))
+        throw FloatingPointFault(FaultKind::Overflow);
     return r;
 }
 

@@ -23,6 +23,8 @@ void Modell_Morph(const PointSet& ShapeSet, PointSet& MorphSet, int s) {
     }
 }
 
-void COPY_ROT(const PointSet& MorphSet, PointSet& WorkSet) { WorkSet = MorphSet; }
+void COPY_ROT(const PointSet& MorphSet, PointSet& WorkSet) {
+    WorkSet = MorphSet;
+}
 
 }  // namespace kaleidra

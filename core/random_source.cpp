@@ -21,6 +21,8 @@ int ClockRandomSource::Random(int n) {
     return draw(engine_);
 }
 
-void ClockRandomSource::Randomize() { engine_.seed(ClockSeed()); }
+void ClockRandomSource::Randomize() {
+    engine_.seed(ClockSeed());
+}
 
 }  // namespace kaleidra

@@ -23,7 +23,9 @@ int WrappingSub(int a, int b) {
 }
 
 // The new angle after one tick: the remainder takes the sign of the angle.
-int TurnAngle(int angle, int speed) { return WrappingSub(angle, speed) % 360; }
+int TurnAngle(int angle, int speed) {
+    return WrappingSub(angle, speed) % 360;
+}
 
 }  // namespace
 
@@ -128,7 +130,9 @@ void Scene::Standardwerte() {
     AngleZ = 0;
 }
 
-void Scene::BuildShape(int number) { kaleidra::BuildShape(number, ShapeSet, random_); }
+void Scene::BuildShape(int number) {
+    kaleidra::BuildShape(number, ShapeSet, random_);
+}
 
 void Scene::Draw() {
     const FrameInput in{View1Set,

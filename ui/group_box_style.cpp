@@ -1,9 +1,9 @@
 #include "ui/group_box_style.h"
 
 #include <QPainter>
+#include <QRegion>
 #include <QStyleFactory>
 #include <QStyleOption>
-#include <QRegion>
 
 namespace kaleidra {
 

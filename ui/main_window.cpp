@@ -23,7 +23,9 @@ constexpr int kRadioHeight = 17;
 constexpr int kButtonWidth = 81;
 constexpr int kButtonHeight = 25;
 
-QColor ButtonFace() { return QApplication::palette().color(QPalette::Window); }
+QColor ButtonFace() {
+    return QApplication::palette().color(QPalette::Window);
+}
 
 // Fixed pixel sizes keep the designed geometry whatever the desktop's font.
 // Linux sans-serif faces run wider than the classic 11-pixel face the panel
@@ -70,11 +72,10 @@ void TForm1::BuildControls() {
 
     RadioGroup2 = new RadioGroup(GroupBox1);
     RadioGroup2->setGeometry(8, 53, 105, 136);
-    RadioGroup2->SetItems({QStringLiteral("Rot/Cyan"), QStringLiteral("Rot/Blau"),
-                           QStringLiteral("Rot/Grün"), QStringLiteral("Magenta/Grün"),
-                           QStringLiteral("Grün/Blau"), QStringLiteral("Gelb/Blau"),
-                           QStringLiteral("Chroma"), QStringLiteral("Pulfrich"),
-                           QStringLiteral("Grau")});
+    RadioGroup2->SetItems(
+        {QStringLiteral("Rot/Cyan"), QStringLiteral("Rot/Blau"), QStringLiteral("Rot/Grün"),
+         QStringLiteral("Magenta/Grün"), QStringLiteral("Grün/Blau"), QStringLiteral("Gelb/Blau"),
+         QStringLiteral("Chroma"), QStringLiteral("Pulfrich"), QStringLiteral("Grau")});
     RadioGroup2->SetItemIndex(kDefaultEffect);
 
     GroupBox2 = new QGroupBox(GroupBox1);
@@ -134,7 +135,8 @@ void TForm1::BuildControls() {
         box->raise();
     }
 
-    for (QGroupBox* box : findChildren<QGroupBox*>()) box->setStyle(&group_box_style_);
+    for (QGroupBox* box : findChildren<QGroupBox*>())
+        box->setStyle(&group_box_style_);
 
     Timer1.setTimerType(Qt::PreciseTimer);
 }
@@ -222,7 +224,8 @@ void TForm1::Standardwerte() {
     const SpinField order[] = {SpinField::SpinEdit1, SpinField::SpinEdit6, SpinField::SpinEdit7,
                                SpinField::SpinEdit2, SpinField::SpinEdit5, SpinField::SpinEdit3,
                                SpinField::SpinEdit4, SpinField::SpinEdit8, SpinField::SpinEdit9};
-    for (SpinField field : order) Spin(field)->SetValue(RangeOf(field).standard);
+    for (SpinField field : order)
+        Spin(field)->SetValue(RangeOf(field).standard);
     CheckBox1->setChecked(DefaultChecked(CheckField::CheckBox1));
     CheckBox2->setChecked(DefaultChecked(CheckField::CheckBox2));
     CheckBox3->setChecked(DefaultChecked(CheckField::CheckBox3));
@@ -233,11 +236,10 @@ void TForm1::Sprache_Init() {
     RadioGroup1->setTitle(QStringLiteral(" Hintergrund "));
     RadioGroup1->SetItems({QStringLiteral("schwarz"), QStringLiteral("weiss")});
     RadioGroup2->setTitle(QStringLiteral(" Anaglyph | Effekt "));
-    RadioGroup2->SetItems({QStringLiteral("Rot/Cyan"), QStringLiteral("Rot/Blau"),
-                           QStringLiteral("Rot/Grün"), QStringLiteral("Magenta/Grün"),
-                           QStringLiteral("Grün/Blau"), QStringLiteral("Gelb/Blau"),
-                           QStringLiteral("Chroma"), QStringLiteral("Pulfrich"),
-                           QStringLiteral("Grau")});
+    RadioGroup2->SetItems(
+        {QStringLiteral("Rot/Cyan"), QStringLiteral("Rot/Blau"), QStringLiteral("Rot/Grün"),
+         QStringLiteral("Magenta/Grün"), QStringLiteral("Grün/Blau"), QStringLiteral("Gelb/Blau"),
+         QStringLiteral("Chroma"), QStringLiteral("Pulfrich"), QStringLiteral("Grau")});
     RadioButton1->setText(QStringLiteral("parallel"));
     RadioButton2->setText(QStringLiteral("direkt"));
     GroupBox2->setTitle(QStringLiteral(" Geschwindigkeit "));
@@ -279,7 +281,8 @@ void TForm1::Sprache_Init() {
         QStringLiteral("Rotationsgeschwindikeit und Drehrichtung z-Achse [-10..10]"));
     SpinEdit8->setToolTip(QStringLiteral(
         "Positionsänderung der Kamera (negative Werte verringern Abstand zum Objekt) [-10..10]"));
-    SpinEdit9->setToolTip(QStringLiteral("Tiefe des Objektes bzgl. Bildebene festlegen [-20 ..20]"));
+    SpinEdit9->setToolTip(
+        QStringLiteral("Tiefe des Objektes bzgl. Bildebene festlegen [-20 ..20]"));
     SpinEdit2->setToolTip(QStringLiteral(
         "Geschwindigkeit des Modellwechsels festlegen [0..50] (0 = kein Modellwechsel, nur "
         "Rotation)"));
@@ -288,10 +291,10 @@ void TForm1::Sprache_Init() {
     SpinEdit3->setToolTip(QStringLiteral("Breite der Stereobasis festlegen [-10..10]"));
     SpinEdit4->setToolTip(QStringLiteral("Größe der Einzelpunkte in Pixel festlegen [1..10]"));
     CheckBox1->setToolTip(QStringLiteral("Objektauswahl (zufällig oder feste Reihenfolge)"));
-    CheckBox2->setToolTip(QStringLiteral(
-        "Punkteverteilung innerhalb des Objektes  (zufällig oder feste Position)"));
-    CheckBox3->setToolTip(QStringLiteral(
-        "dynamische Größenanpassung der Punkte in Abhängigkeit von der Entfernung"));
+    CheckBox2->setToolTip(
+        QStringLiteral("Punkteverteilung innerhalb des Objektes  (zufällig oder feste Position)"));
+    CheckBox3->setToolTip(
+        QStringLiteral("dynamische Größenanpassung der Punkte in Abhängigkeit von der Entfernung"));
     StartButton->setToolTip(
         QStringLiteral("Start und Stop der Rotation und des Morphingprozesses"));
     Button3->setToolTip(QStringLiteral("Standardwerte für alle Parameter herstellen"));
@@ -302,7 +305,9 @@ void TForm1::Sprache_Init() {
 
 // ---------------------------------------------------------------- handlers
 
-void TForm1::StartButtonClick() { scene_.StartButtonClick(); }
+void TForm1::StartButtonClick() {
+    scene_.StartButtonClick();
+}
 
 // A tick is run from the event queue rather than inside the timer's own
 // callback, so that a tick falling due while a frame processes pending events
@@ -325,16 +330,22 @@ void TForm1::Image1MouseDown() {
     GroupBox6->setVisible(GroupBox1->isVisible());
 }
 
-void TForm1::Button1Click() { emit InfoRequested(); }
+void TForm1::Button1Click() {
+    emit InfoRequested();
+}
 
 void TForm1::Button2Click() {
     GroupBox1->hide();
     GroupBox6->hide();
 }
 
-void TForm1::Button3Click() { scene_.Standardwerte(); }
+void TForm1::Button3Click() {
+    scene_.Standardwerte();
+}
 
-void TForm1::RadioGroup1Click() { scene_.Modell_Ausgabe(); }
+void TForm1::RadioGroup1Click() {
+    scene_.Modell_Ausgabe();
+}
 
 void TForm1::RadioGroup2Click() {
     const bool pulfrich = RadioGroup2->ItemIndex() == kEffectPulfrich;
@@ -344,9 +355,13 @@ void TForm1::RadioGroup2Click() {
     scene_.Modell_Ausgabe();
 }
 
-void TForm1::SpinEdit3Change() { scene_.Modell_Ausgabe(); }
+void TForm1::SpinEdit3Change() {
+    scene_.Modell_Ausgabe();
+}
 
-void TForm1::SpinEdit4Change() { scene_.Modell_Ausgabe(); }
+void TForm1::SpinEdit4Change() {
+    scene_.Modell_Ausgabe();
+}
 
 void TForm1::FormResize() {
     const int w = std::max(width() - 10, 0);
@@ -377,17 +392,29 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 
 // ---------------------------------------------------------------- panel
 
-int TForm1::Panel::Value(SpinField field) const { return form_.Spin(field)->Value(); }
+int TForm1::Panel::Value(SpinField field) const {
+    return form_.Spin(field)->Value();
+}
 
-bool TForm1::Panel::Checked(CheckField box) const { return form_.Check(box)->isChecked(); }
+bool TForm1::Panel::Checked(CheckField box) const {
+    return form_.Check(box)->isChecked();
+}
 
-int TForm1::Panel::RadioGroup1() const { return form_.RadioGroup1->ItemIndex(); }
+int TForm1::Panel::RadioGroup1() const {
+    return form_.RadioGroup1->ItemIndex();
+}
 
-int TForm1::Panel::RadioGroup2() const { return form_.RadioGroup2->ItemIndex(); }
+int TForm1::Panel::RadioGroup2() const {
+    return form_.RadioGroup2->ItemIndex();
+}
 
-bool TForm1::Panel::RadioButton1() const { return form_.RadioButton1->isChecked(); }
+bool TForm1::Panel::RadioButton1() const {
+    return form_.RadioButton1->isChecked();
+}
 
-bool TForm1::Panel::RadioButton2() const { return form_.RadioButton2->isChecked(); }
+bool TForm1::Panel::RadioButton2() const {
+    return form_.RadioButton2->isChecked();
+}
 
 // ---------------------------------------------------------------- toolkit
 
@@ -404,7 +431,9 @@ void TForm1::Window::ShowErrorBox() {
     box.exec();
 }
 
-bool TForm1::Window::TimerEnabled() const { return form_.Timer1.isActive(); }
+bool TForm1::Window::TimerEnabled() const {
+    return form_.Timer1.isActive();
+}
 
 void TForm1::Window::SetTimerEnabled(bool enabled) {
     if (enabled) {
@@ -414,7 +443,9 @@ void TForm1::Window::SetTimerEnabled(bool enabled) {
     }
 }
 
-void TForm1::Window::SetTimerInterval(int milliseconds) { form_.Timer1.setInterval(milliseconds); }
+void TForm1::Window::SetTimerInterval(int milliseconds) {
+    form_.Timer1.setInterval(milliseconds);
+}
 
 void TForm1::Window::SetStartButtonCaption(std::string_view caption) {
     form_.StartButton->setText(

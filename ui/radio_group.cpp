@@ -28,7 +28,8 @@ void RadioGroup::SetItems(const QStringList& items) {
 
 QStringList RadioGroup::Items() const {
     QStringList texts;
-    for (const QRadioButton* item : items_) texts.append(item->text());
+    for (const QRadioButton* item : items_)
+        texts.append(item->text());
     return texts;
 }
 
@@ -44,7 +45,9 @@ void RadioGroup::SetItemIndex(int index) {
     items_[index]->setChecked(true);
 }
 
-QRadioButton* RadioGroup::Item(int index) const { return items_.value(index, nullptr); }
+QRadioButton* RadioGroup::Item(int index) const {
+    return items_.value(index, nullptr);
+}
 
 void RadioGroup::resizeEvent(QResizeEvent* event) {
     QGroupBox::resizeEvent(event);

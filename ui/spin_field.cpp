@@ -23,11 +23,17 @@ void TSpinEdit::SetRange(int minimum, int maximum) {
     maximum_ = std::max(minimum, maximum);
 }
 
-int TSpinEdit::Value() const { return ReadSpinText(text().toStdString(), minimum_); }
+int TSpinEdit::Value() const {
+    return ReadSpinText(text().toStdString(), minimum_);
+}
 
 void TSpinEdit::SetValue(int value) {
     const QString text = QString::number(Clamped(value));
     if (lineEdit()->text() != text) lineEdit()->setText(text);
+}
+
+void TSpinEdit::SetText(const QString& text) {
+    lineEdit()->setText(text);
 }
 
 int TSpinEdit::Clamped(long long value) const {
@@ -58,6 +64,9 @@ void TSpinEdit::fixup(QString& /*input*/) const {}
 
 bool TSpinEdit::Accepts(const QKeyEvent& event) const {
     if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) return false;
+    // Ctrl combinations type control characters (Ctrl+V is 0x16), whatever
+    // text the platform puts in the event.
+    if (event.modifiers() & Qt::ControlModifier) return true;
     const QString typed = event.text();
     if (typed.isEmpty()) return true;  // arrows, Home, End and the like
     const QChar c = typed.at(0);

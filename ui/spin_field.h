@@ -25,6 +25,8 @@ public:
     int Value() const;
     // Clamps to the range and rewrites the text.
     void SetValue(int value);
+    // Replaces the text as typing or pasting would, without clamping.
+    void SetText(const QString& text);
 
     void stepBy(int steps) override;
     QValidator::State validate(QString& input, int& pos) const override;

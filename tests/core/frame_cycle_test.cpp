@@ -15,7 +15,8 @@ using testing::SceneRig;
 // Ticks that only do the tick's own arithmetic: with Busy set, no frame runs.
 void TickWithoutFrames(SceneRig& rig, int ticks) {
     rig.scene.Busy = true;
-    for (int i = 0; i < ticks; ++i) rig.scene.Timer1Timer();
+    for (int i = 0; i < ticks; ++i)
+        rig.scene.Timer1Timer();
     rig.scene.Busy = false;
 }
 

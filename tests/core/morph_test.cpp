@@ -7,7 +7,8 @@ namespace {
 
 PointSet AllAt(Point3D p) {
     PointSet set;
-    for (int i = 1; i <= kPointCount; ++i) set[i] = p;
+    for (int i = 1; i <= kPointCount; ++i)
+        set[i] = p;
     return set;
 }
 
@@ -39,7 +40,8 @@ TEST(Morph, ExactlyOneStepAwayArrivesByCopyingTheTarget) {
 
 TEST(Morph, SpeedTenBringsEverythingWithinTenInOneFrame) {
     PointSet target;
-    for (int i = 1; i <= kPointCount; ++i) target[i] = {i / 10.0, -i / 10.0, 9.99};
+    for (int i = 1; i <= kPointCount; ++i)
+        target[i] = {i / 10.0, -i / 10.0, 9.99};
     PointSet cloud;
     Modell_Morph(target, cloud, 10);
     EXPECT_EQ(cloud, target);
@@ -49,7 +51,8 @@ TEST(Morph, SpeedZeroHoldsTheCloudWhereItIs) {
     const PointSet target = AllAt({40.0, -40.0, 5.0});
     PointSet cloud = AllAt({1.5, 2.5, -3.5});
     const PointSet before = cloud;
-    for (int frame = 0; frame < 5; ++frame) Modell_Morph(target, cloud, 0);
+    for (int frame = 0; frame < 5; ++frame)
+        Modell_Morph(target, cloud, 0);
     EXPECT_EQ(cloud, before);
 }
 
@@ -70,7 +73,8 @@ TEST(Morph, NegativeSpeedDrivesEveryCoordinateAwayFromItsTarget) {
 
 TEST(Morph, CopyIsExactAndLeavesTheSourceAlone) {
     PointSet cloud;
-    for (int i = 1; i <= kPointCount; ++i) cloud[i] = {i * 0.1, -i * 1e-300, i * 1e300};
+    for (int i = 1; i <= kPointCount; ++i)
+        cloud[i] = {i * 0.1, -i * 1e-300, i * 1e300};
     const PointSet before = cloud;
     PointSet work = AllAt({7, 7, 7});
     COPY_ROT(cloud, work);

@@ -88,7 +88,8 @@ TEST(SpinText, ReadsTheIntegerItSpellsOrTheMinimum) {
         {"99999999999999999999999", -3},
         {"--1", -3},
     };
-    for (const Case& c : cases) EXPECT_EQ(ReadSpinText(c.text, -3), c.expected) << '"' << c.text << '"';
+    for (const Case& c : cases)
+        EXPECT_EQ(ReadSpinText(c.text, -3), c.expected) << '"' << c.text << '"';
 }
 
 }  // namespace

@@ -46,8 +46,10 @@ public:
 class FakePanel : public ControlPanel {
 public:
     FakePanel() {
-        for (int f = 0; f < 9; ++f) spin[f] = RangeOf(static_cast<SpinField>(f)).standard;
-        for (int b = 0; b < 3; ++b) check[b] = DefaultChecked(static_cast<CheckField>(b));
+        for (int f = 0; f < 9; ++f)
+            spin[f] = RangeOf(static_cast<SpinField>(f)).standard;
+        for (int b = 0; b < 3; ++b)
+            check[b] = DefaultChecked(static_cast<CheckField>(b));
     }
 
     int Value(SpinField field) const override { return spin[static_cast<int>(field)]; }
@@ -68,9 +70,10 @@ public:
             RunFrame("RadioGroup2Click");
         }
         parallel = true;
-        const SpinField order[] = {SpinField::SpinEdit1, SpinField::SpinEdit6, SpinField::SpinEdit7,
-                                   SpinField::SpinEdit2, SpinField::SpinEdit5, SpinField::SpinEdit3,
-                                   SpinField::SpinEdit4, SpinField::SpinEdit8, SpinField::SpinEdit9};
+        const SpinField order[] = {
+            SpinField::SpinEdit1, SpinField::SpinEdit6, SpinField::SpinEdit7,
+            SpinField::SpinEdit2, SpinField::SpinEdit5, SpinField::SpinEdit3,
+            SpinField::SpinEdit4, SpinField::SpinEdit8, SpinField::SpinEdit9};
         for (SpinField f : order) {
             int& v = spin[static_cast<int>(f)];
             const int standard = RangeOf(f).standard;
@@ -79,7 +82,8 @@ public:
             if (f == SpinField::SpinEdit3) RunFrame("SpinEdit3Change");
             if (f == SpinField::SpinEdit4) RunFrame("SpinEdit4Change");
         }
-        for (int b = 0; b < 3; ++b) check[b] = DefaultChecked(static_cast<CheckField>(b));
+        for (int b = 0; b < 3; ++b)
+            check[b] = DefaultChecked(static_cast<CheckField>(b));
     }
 
     void Set(SpinField field, int value) { spin[static_cast<int>(field)] = value; }

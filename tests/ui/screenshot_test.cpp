@@ -16,7 +16,8 @@ TEST(Screenshot, SavesTheWindowWhenAsked) {
     TForm1 form;
     form.showNormal();
     form.resize(900, 640);
-    for (int i = 0; i < 20; ++i) QApplication::processEvents();
+    for (int i = 0; i < 20; ++i)
+        QApplication::processEvents();
     ASSERT_TRUE(form.grab().save(QString::fromLocal8Bit(path)));
 }
 

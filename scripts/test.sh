@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs every test headless.
+#   scripts/test.sh          the normal build
+#   scripts/test.sh --asan   the same suite under AddressSanitizer + UndefinedBehaviorSanitizer
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+preset=dev
+if [ "${1:-}" = "--asan" ]; then
+  preset=asan
+fi
+
+bash scripts/setup.sh
+cmake --preset "$preset"
+cmake --build --preset "$preset" -j "$(nproc)"
+export QT_QPA_PLATFORM=offscreen
+ctest --preset "$preset" -j "$(nproc)"

@@ -1,0 +1,329 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <cmath>
+
+#include "core/control_defaults.h"
+#include "ui/main_window.h"
+
+namespace kaleidra {
+namespace {
+
+// A fresh window with the animation stopped, so that only the test runs frames.
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        form.scene().StartButtonClick();
+        ASSERT_FALSE(form.Timer1.isActive());
+        // The very first frame restores the defaults inside its camera set-up;
+        // get it behind us so that each test sees only its own changes.
+        form.scene().Modell_Ausgabe();
+    }
+
+    // How far the cloud has travelled from the origin, in morph steps of 1:
+    // the number of frames run since start-up (while fewer than the
+    // distance to the farthest target).
+    int FramesSoFar() {
+        double farthest = 0;
+        for (int i = 1; i <= kPointCount; ++i) {
+            const Point3D& p = form.scene().MorphSet[i];
+            farthest = std::max({farthest, std::fabs(p.x), std::fabs(p.y), std::fabs(p.z)});
+        }
+        return static_cast<int>(farthest);
+    }
+
+    TForm1 form;
+};
+
+struct SpinCase {
+    SpinField field;
+    const char* label;
+    int minimum;
+    int maximum;
+    int standard;
+    const char* hint;
+};
+
+const SpinCase kSpinCases[] = {
+    {SpinField::SpinEdit6, "X", -10, 10, 0,
+     "Rotationsgeschwindikeit und Drehrichtung X-Achse [-10..10]"},
+    {SpinField::SpinEdit1, "Y", -10, 10, 2,
+     "Rotationsgeschwindikeit und Drehrichtung Y-Achse [-10..10]"},
+    {SpinField::SpinEdit7, "Z", -10, 10, 0,
+     "Rotationsgeschwindikeit und Drehrichtung z-Achse [-10..10]"},
+    {SpinField::SpinEdit2, "Wechsel", 0, 50, 6,
+     "Geschwindigkeit des Modellwechsels festlegen [0..50] (0 = kein Modellwechsel, nur "
+     "Rotation)"},
+    {SpinField::SpinEdit5, "Morph", 0, 10, 1,
+     "Geschwindigkeit des Morphingprozesses festlegen [0..10]"},
+    {SpinField::SpinEdit8, "Position", -10, 10, 0,
+     "Positionsänderung der Kamera (negative Werte verringern Abstand zum Objekt) [-10..10]"},
+    {SpinField::SpinEdit3, "Basis", -10, 10, 4, "Breite der Stereobasis festlegen [-10..10]"},
+    {SpinField::SpinEdit9, "Ebene", -20, 20, 0,
+     "Tiefe des Objektes bzgl. Bildebene festlegen [-20 ..20]"},
+    {SpinField::SpinEdit4, "Größe", 1, 10, 4, "Größe der Einzelpunkte in Pixel festlegen [1..10]"},
+};
+
+TEST_F(MainWindowTest, EverySpinFieldHasItsRangeDefaultAndHint) {
+    for (const SpinCase& c : kSpinCases) {
+        const TSpinEdit* spin = form.Spin(c.field);
+        EXPECT_EQ(spin->MinValue(), c.minimum) << c.label;
+        EXPECT_EQ(spin->MaxValue(), c.maximum) << c.label;
+        EXPECT_EQ(spin->Value(), c.standard) << c.label;
+        EXPECT_EQ(spin->toolTip(), QString::fromUtf8(c.hint)) << c.label;
+        EXPECT_EQ(spin->size(), QSize(41, 22)) << c.label;
+    }
+}
+
+TEST_F(MainWindowTest, CaptionsItemsAndHintsAreTheGermanTexts) {
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("Kaleidra"));
+    EXPECT_EQ(form.RadioGroup1->title(), QStringLiteral(" Hintergrund "));
+    EXPECT_EQ(form.RadioGroup1->Items(), (QStringList{"schwarz", "weiss"}));
+    EXPECT_EQ(form.RadioGroup2->title(), QStringLiteral(" Anaglyph | Effekt "));
+    EXPECT_EQ(form.RadioGroup2->Items(),
+              (QStringList{"Rot/Cyan", "Rot/Blau", "Rot/Grün", "Magenta/Grün", "Grün/Blau",
+                           "Gelb/Blau", "Chroma", "Pulfrich", "Grau"}));
+    EXPECT_EQ(form.GroupBox2->title(), QStringLiteral(" Geschwindigkeit "));
+    EXPECT_EQ(form.GroupBox3->title(), QStringLiteral(" Projektion "));
+    EXPECT_EQ(form.GroupBox4->title(), QStringLiteral(" Objekt "));
+    EXPECT_EQ(form.Label1->text(), QStringLiteral("Rotation:"));
+    EXPECT_EQ(form.Label2->text(), QStringLiteral("Wechsel"));
+    EXPECT_EQ(form.Label3->text(), QStringLiteral("Größe"));
+    EXPECT_EQ(form.Label4->text(), QStringLiteral("Morph"));
+    EXPECT_EQ(form.Label5->text(), QStringLiteral("Basis"));
+    EXPECT_EQ(form.Label9->text(), QStringLiteral("Position"));
+    EXPECT_EQ(form.Label10->text(), QStringLiteral("Ebene"));
+    EXPECT_EQ(form.RadioButton1->text(), QStringLiteral("parallel"));
+    EXPECT_EQ(form.RadioButton2->text(), QStringLiteral("direkt"));
+    EXPECT_EQ(form.CheckBox1->text(), QStringLiteral("Zufall Objekte"));
+    EXPECT_EQ(form.CheckBox2->text(), QStringLiteral("Zufall Punkte"));
+    EXPECT_EQ(form.CheckBox3->text(), QStringLiteral("dynam. Größe"));
+    EXPECT_EQ(form.Button1->text(), QStringLiteral("Info"));
+    EXPECT_EQ(form.Button2->text(), QStringLiteral("Vollbild"));
+    EXPECT_EQ(form.Button3->text(), QStringLiteral("Standard"));
+
+    const QString projection = QStringLiteral(
+        "parallel (Parallelverschiebung der Kamera) oder direkt (Kamera zeigt auf "
+        "Objektmittelpunkt)");
+    EXPECT_EQ(form.RadioGroup1->toolTip(),
+              QStringLiteral("Auswahl der Hintergrundfarbe (schwarz oder weiss)"));
+    EXPECT_EQ(form.RadioGroup2->toolTip(),
+              QStringLiteral("Auswahl der Anaglyphen-Farbkombination, Chroma oder Pulfrich"));
+    EXPECT_EQ(form.RadioButton1->toolTip(), projection);
+    EXPECT_EQ(form.RadioButton2->toolTip(), projection);
+    EXPECT_EQ(form.CheckBox1->toolTip(),
+              QStringLiteral("Objektauswahl (zufällig oder feste Reihenfolge)"));
+    EXPECT_EQ(
+        form.CheckBox2->toolTip(),
+        QStringLiteral("Punkteverteilung innerhalb des Objektes  (zufällig oder feste Position)"));
+    EXPECT_EQ(
+        form.CheckBox3->toolTip(),
+        QStringLiteral("dynamische Größenanpassung der Punkte in Abhängigkeit von der Entfernung"));
+    EXPECT_EQ(form.StartButton->toolTip(),
+              QStringLiteral("Start und Stop der Rotation und des Morphingprozesses"));
+    EXPECT_EQ(form.Button3->toolTip(),
+              QStringLiteral("Standardwerte für alle Parameter herstellen"));
+    EXPECT_EQ(form.Button2->toolTip(),
+              QStringLiteral("Ausblenden des Steuerungspanels (= Mausklick im Anzeigefenster)"));
+    EXPECT_EQ(form.Button1->toolTip(), QStringLiteral("Anzeige Programminfo"));
+}
+
+TEST_F(MainWindowTest, ChoicesStartAtTheirDefaultsAndTheButtonReadsStop) {
+    TForm1 fresh;
+    EXPECT_EQ(fresh.StartButton->text(), QStringLiteral("STOP"));
+    EXPECT_TRUE(fresh.Timer1.isActive());
+    EXPECT_EQ(fresh.Timer1.interval(), 20);
+    EXPECT_EQ(fresh.RadioGroup1->ItemIndex(), 0);
+    EXPECT_EQ(fresh.RadioGroup2->ItemIndex(), 0);
+    EXPECT_TRUE(fresh.RadioButton1->isChecked());
+    EXPECT_FALSE(fresh.RadioButton2->isChecked());
+    EXPECT_TRUE(fresh.CheckBox1->isChecked());
+    EXPECT_FALSE(fresh.CheckBox2->isChecked());
+    EXPECT_TRUE(fresh.CheckBox3->isChecked());
+    EXPECT_TRUE(fresh.windowState() & Qt::WindowMaximized);
+    EXPECT_TRUE(fresh.StartButton->font().bold());
+    EXPECT_EQ(fresh.StartButton->font().pixelSize(), 13);
+    EXPECT_EQ(fresh.font().pixelSize(), 11);
+}
+
+TEST_F(MainWindowTest, TheDrawingAreaStartsClearedToTheBackground) {
+    const RasterSurface& image = form.scene().Image1;
+    EXPECT_EQ(form.Image1->geometry(), QRect(0, 0, form.width() - 10, form.height() - 35));
+    ASSERT_EQ(image.Width(), form.Image1->width());
+    ASSERT_EQ(image.Height(), form.Image1->height());
+    EXPECT_EQ(image.Pixel(0, 0), 0x000000u);
+    EXPECT_EQ(image.Pixel(image.Width() - 1, image.Height() - 1), 0x000000u);
+}
+
+TEST_F(MainWindowTest, ButtonBoxMovesUnderThePanelOnlyWhenTheWindowIsTallerThan721) {
+    form.resize(679, 721);
+    form.LayoutForHeight();
+    EXPECT_EQ(form.GroupBox6->geometry(), QRect(128, 0, 97, 145));
+    EXPECT_EQ(form.StartButton->x(), 8);
+
+    form.resize(679, 722);
+    form.LayoutForHeight();
+    EXPECT_EQ(form.GroupBox6->geometry(), QRect(0, 566, 121, 145));
+    for (QPushButton* button : {form.StartButton, form.Button1, form.Button2, form.Button3}) {
+        EXPECT_EQ(button->x(), 20) << "(121 - 81) div 2";
+        EXPECT_EQ(button->size(), QSize(81, 25));
+    }
+}
+
+TEST_F(MainWindowTest, ATinyWindowGivesAnEmptyDrawingAreaAndFramesStillRun) {
+    form.showNormal();
+    form.resize(4, 4);
+    QApplication::processEvents();
+    EXPECT_EQ(form.Image1->width(), 0);
+    EXPECT_EQ(form.Image1->height(), 0);
+    EXPECT_EQ(form.scene().Image1.Width(), 0);
+    form.RadioGroup1->SetItemIndex(1);  // runs a frame into the empty raster
+    EXPECT_EQ(form.StartButton->text(), QStringLiteral("START")) << "no fault, no recovery";
+}
+
+TEST_F(MainWindowTest, StartButtonTogglesTheTimer) {
+    QTest::mouseClick(form.StartButton, Qt::LeftButton);
+    EXPECT_TRUE(form.Timer1.isActive());
+    EXPECT_EQ(form.StartButton->text(), QStringLiteral("STOP"));
+    QTest::mouseClick(form.StartButton, Qt::LeftButton);
+    EXPECT_FALSE(form.Timer1.isActive());
+    EXPECT_EQ(form.StartButton->text(), QStringLiteral("START"));
+}
+
+TEST_F(MainWindowTest, AnEffectChangeWhileStoppedDrawsOneFrameWithoutTurning) {
+    const int frames = FramesSoFar();
+    const int angle = form.scene().AngleY;
+    QTest::mouseClick(form.RadioGroup2->Item(6), Qt::LeftButton);
+    EXPECT_EQ(form.RadioGroup2->ItemIndex(), 6);
+    EXPECT_EQ(FramesSoFar(), frames + 1);
+    EXPECT_EQ(form.scene().AngleY, angle);
+}
+
+TEST_F(MainWindowTest, PulfrichGreysOutBaseAndPlaneAndZeroesThePlane) {
+    form.SpinEdit9->SetValue(7);
+    form.RadioGroup2->SetItemIndex(7);
+    EXPECT_EQ(form.SpinEdit9->Value(), 0);
+    EXPECT_FALSE(form.SpinEdit3->isEnabled());
+    EXPECT_FALSE(form.SpinEdit9->isEnabled());
+    form.SpinEdit9->SetValue(5);
+    form.RadioGroup2->SetItemIndex(2);
+    EXPECT_TRUE(form.SpinEdit3->isEnabled());
+    EXPECT_TRUE(form.SpinEdit9->isEnabled());
+    EXPECT_EQ(form.SpinEdit9->Value(), 5);
+}
+
+TEST_F(MainWindowTest, StandardRunsFramesOnlyForTheChangedBackgroundEffectBaseAndSize) {
+    form.RadioGroup1->SetItemIndex(1);
+    form.SpinEdit3->SetValue(7);
+    form.SpinEdit1->SetValue(-5);
+    form.CheckBox2->setChecked(true);
+    const int frames = FramesSoFar();
+    QTest::mouseClick(form.Button3, Qt::LeftButton);
+    EXPECT_EQ(FramesSoFar(), frames + 2)
+        << "background and base changed, nothing else with a handler";
+    EXPECT_EQ(form.RadioGroup1->ItemIndex(), 0);
+    EXPECT_EQ(form.SpinEdit3->Value(), 4);
+    EXPECT_EQ(form.SpinEdit1->Value(), 2);
+    EXPECT_FALSE(form.CheckBox2->isChecked());
+
+    const int again = FramesSoFar();
+    form.SpinEdit1->SetValue(3);  // a rotation speed alone waits for the next tick
+    QTest::mouseClick(form.Button3, Qt::LeftButton);
+    EXPECT_EQ(FramesSoFar(), again);
+    EXPECT_EQ(form.SpinEdit1->Value(), 2);
+}
+
+TEST_F(MainWindowTest, FullScreenHidesThePanelAndAPressOnTheDrawingToggles) {
+    form.showNormal();
+    QTest::mouseClick(form.Button2, Qt::LeftButton);
+    EXPECT_FALSE(form.GroupBox1->isVisible());
+    EXPECT_FALSE(form.GroupBox6->isVisible());
+    QTest::mousePress(form.Image1, Qt::RightButton, {}, QPoint(300, 200));
+    EXPECT_TRUE(form.GroupBox1->isVisible());
+    EXPECT_TRUE(form.GroupBox6->isVisible());
+    QTest::mousePress(form.Image1, Qt::LeftButton, {}, QPoint(300, 200));
+    EXPECT_FALSE(form.GroupBox1->isVisible());
+    EXPECT_FALSE(form.GroupBox6->isVisible());
+}
+
+TEST_F(MainWindowTest, EnterMovesOnCommitsTheTypedValueAndStillBeeps) {
+    form.show();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    form.SpinEdit1->setFocus();
+    form.SpinEdit1->selectAll();
+    QTest::keyClicks(form.SpinEdit1, QStringLiteral("15"));
+    EXPECT_EQ(form.SpinEdit1->Value(), 15);
+    QSignalSpy refused(form.SpinEdit1, &TSpinEdit::KeyRefused);
+    QTest::keyClick(form.SpinEdit1, Qt::Key_Return);
+    EXPECT_NE(QApplication::focusWidget(), form.SpinEdit1);
+    EXPECT_EQ(form.SpinEdit1->text(), QStringLiteral("10"));
+    EXPECT_EQ(refused.count(), 1);
+}
+
+TEST_F(MainWindowTest, TypedOutOfRangeSpeedTurnsByItUntilTheFieldIsLeft) {
+    form.SpinEdit1->SetText(QStringLiteral("15"));
+    form.scene().Busy = true;  // ticks without frames
+    const int angle = form.scene().AngleY;
+    form.scene().Timer1Timer();
+    EXPECT_EQ(form.scene().AngleY, (angle - 15) % 360);
+    form.SpinEdit1->SetText(QStringLiteral("abc"));
+    form.scene().Timer1Timer();
+    EXPECT_EQ(form.scene().AngleY, (angle - 15 + 10) % 360) << "unparsable reads as -10";
+    form.scene().Busy = false;
+}
+
+// The recovery's box, as the user meets it: closed with its one button.
+TEST_F(MainWindowTest, AFailingFrameShowsTheErrorBoxAndRestoresTheDefaults) {
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    int buttons = 0;
+    QString button_text;
+    bool modal = false;
+    QTimer closer;
+    int boxes = 0;
+    closer.setInterval(5);
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) return;
+        ++boxes;
+        title = box->windowTitle();
+        text = box->text();
+        icon = box->icon();
+        buttons = static_cast<int>(box->buttons().size());
+        button_text = box->buttons().value(0)->text();
+        modal = box->isModal();
+        box->buttons().value(0)->click();
+    });
+    closer.start();
+    form.SpinEdit9->SetValue(6);
+    form.RadioButton2->setChecked(true);
+    form.SpinEdit8->SetText(QStringLiteral("-13"));  // camera distance 0 in "direkt"
+    form.RadioGroup1->SetItemIndex(1);               // the frame that fails
+
+    EXPECT_EQ(boxes, 1);
+    EXPECT_EQ(title, QStringLiteral("Fehler"));
+    EXPECT_EQ(text, QStringLiteral("Falscher Eingabewert! Standardwerte werden benutzt!"));
+    EXPECT_EQ(icon, QMessageBox::Critical);
+    EXPECT_EQ(buttons, 1);
+    EXPECT_EQ(button_text, QStringLiteral("OK"));
+    EXPECT_TRUE(modal);
+
+    EXPECT_EQ(form.StartButton->text(), QStringLiteral("STOP"))
+        << "running again, although stopped before";
+    EXPECT_TRUE(form.Timer1.isActive());
+    EXPECT_TRUE(form.RadioButton1->isChecked());
+    EXPECT_EQ(form.SpinEdit8->Value(), 0);
+    EXPECT_EQ(form.SpinEdit9->Value(), 0);
+    EXPECT_EQ(form.scene().ShapeNo, 1);
+    EXPECT_EQ(form.scene().MorphSet, PointSet{});
+}
+
+}  // namespace
+}  // namespace kaleidra
