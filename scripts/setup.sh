@@ -14,6 +14,10 @@ packages=(
   libbenchmark-dev
   xvfb
   xauth
+  fontconfig
+  fonts-dejavu-core
+  desktop-file-utils
+  appstream
 )
 
 missing=()

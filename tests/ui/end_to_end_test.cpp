@@ -1,0 +1,123 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QPixmap>
+#include <QSet>
+#include <vector>
+
+#include "ui/main_window.h"
+
+namespace kaleidra {
+namespace {
+
+// The real window, offscreen, with the animation stopped and the cloud held
+// where the test puts it (morph speed 0 and ShapeSet equal to MorphSet).
+class EndToEnd : public ::testing::Test {
+protected:
+    void SetUp() override {
+        form.showNormal();
+        form.resize(900, 640);
+        QApplication::processEvents();
+        form.scene().StartButtonClick();
+        form.scene().Modell_Ausgabe();  // the first frame's camera reset
+        form.SpinEdit5->SetValue(0);
+        form.SpinEdit1->SetValue(0);
+        form.scene().AngleX = form.scene().AngleY = form.scene().AngleZ = 0;
+    }
+
+    void HoldCloud(const PointSet& cloud) {
+        form.scene().ShapeSet = cloud;
+        form.scene().MorphSet = cloud;
+    }
+
+    QImage Picture() {
+        QApplication::processEvents();
+        return form.Image1->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    }
+
+    TForm1 form;
+};
+
+// Connected areas of exactly one colour (4-neighbourhood).
+int CountBlobs(const QImage& image, QRgb colour) {
+    std::vector<char> seen(static_cast<std::size_t>(image.width() * image.height()), 0);
+    std::vector<QPoint> stack;
+    int blobs = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (seen[y * image.width() + x] || image.pixel(x, y) != colour) continue;
+            ++blobs;
+            stack.push_back({x, y});
+            seen[y * image.width() + x] = 1;
+            while (!stack.empty()) {
+                const QPoint p = stack.back();
+                stack.pop_back();
+                const QPoint next[] = {{p.x() + 1, p.y()}, {p.x() - 1, p.y()}, {p.x(), p.y() + 1},
+                                       {p.x(), p.y() - 1}};
+                for (const QPoint& n : next) {
+                    if (n.x() < 0 || n.y() < 0 || n.x() >= image.width() || n.y() >= image.height())
+                        continue;
+                    char& mark = seen[n.y() * image.width() + n.x()];
+                    if (mark || image.pixel(n) != colour) continue;
+                    mark = 1;
+                    stack.push_back(n);
+                }
+            }
+        }
+    }
+    return blobs;
+}
+
+TEST_F(EndToEnd, RedAndCyanCrossesForEveryVisiblePointOnBlack) {
+    PointSet grid;
+    for (int k = 1; k <= kPointCount; ++k) {
+        grid[k] = {-45.0 + 10 * ((k - 1) % 10), -45.0 + 10 * ((k - 1) / 10), 0.0};
+    }
+    grid[100] = {0, 0, 500};  // behind the camera at distance 130: drawn in neither view
+    HoldCloud(grid);
+    form.SpinEdit9->SetValue(5);  // view 1 five pixels left, view 2 five pixels right
+    form.SpinEdit3->SetValue(3);  // its handler runs the frame
+
+    const QImage picture = Picture();
+    ASSERT_EQ(picture.size(), form.Image1->size());
+    EXPECT_EQ(CountBlobs(picture, qRgb(255, 0, 0)), 99);
+    EXPECT_EQ(CountBlobs(picture, qRgb(0, 255, 255)), 99);
+    EXPECT_EQ(picture.pixel(0, 0), qRgb(0, 0, 0));
+
+    // Without the plane shift both views coincide at depth 0: white crosses.
+    form.SpinEdit9->SetValue(0);
+    form.SpinEdit3->SetValue(4);
+    const QImage merged = Picture();
+    EXPECT_EQ(CountBlobs(merged, qRgb(255, 0, 0)), 0);
+    EXPECT_EQ(CountBlobs(merged, qRgb(255, 255, 255)), 99);
+}
+
+TEST_F(EndToEnd, ChromaColoursTheCloudByDepth) {
+    PointSet cloud;
+    const double depths[] = {60, 0, -60};
+    for (int k = 1; k <= kPointCount; ++k) {
+        const int band = (k - 1) % 3;
+        cloud[k] = {-40.0 + 40 * band, 0.0, depths[band]};
+    }
+    HoldCloud(cloud);
+    form.RadioGroup2->SetItemIndex(6);  // "Chroma", and its frame
+
+    const QImage picture = Picture();
+    QSet<QRgb> colours;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) colours.insert(picture.pixel(x, y));
+    }
+    EXPECT_EQ(colours, (QSet<QRgb>{qRgb(0, 0, 0), qRgb(255, 0, 0), qRgb(0, 255, 32),
+                                   qRgb(64, 0, 255)}))
+        << "near red, middle green, far violet-blue on black";
+
+    form.RadioGroup1->SetItemIndex(1);  // white: the ramp runs the other way
+    const QImage white = Picture();
+    EXPECT_EQ(CountBlobs(white, qRgb(64, 0, 255)), 1);
+    EXPECT_EQ(CountBlobs(white, qRgb(255, 0, 0)), 1);
+    EXPECT_EQ(white.pixel(0, 0), qRgb(255, 255, 255));
+}
+
+}  // namespace
+}  // namespace kaleidra

@@ -1,0 +1,245 @@
+#include "ui/about_box.h"
+
+#include <qdrawutil.h>
+#include <QDesktopServices>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPalette>
+#include <QPixmap>
+#include <QScreen>
+
+#include <algorithm>
+
+#include "core/control_panel.h"
+#include "core/random_source.h"
+#include "core/scene.h"
+#include "core/toolkit.h"
+#include "kaleidra_version.h"
+#include "shapes/shape_library.h"
+
+namespace kaleidra {
+
+namespace {
+
+constexpr int kClientWidth = 249;
+constexpr int kClientHeight = 377;
+constexpr int kPictureWidth = 100;
+constexpr int kPictureHeight = 51;
+constexpr int kPictureShape = 11;  // four rings about the centre
+constexpr double kPictureScale = 1.2;
+
+// The classic faces of the dialog are not found on Linux; the desktop's
+// sans-serif face at the same pixel heights keeps the designed geometry.
+QFont DialogFont(int pixels, bool bold = false, bool underline = false) {
+    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    font.setUnderline(underline);
+    return font;
+}
+
+void SetTextColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
+// The link caption. The address is wider than the 121-pixel button at the
+// caption's size, so it breaks after the host's first label.
+QString LinkCaption() {
+    QString host = QUrl(QString::fromLatin1(kWebAddress)).host();
+    const int dot = host.indexOf(QLatin1Char('.'));
+    if (dot > 0) host.insert(dot + 1, QLatin1Char('\n'));
+    return host;
+}
+
+// Fixed settings for the picture: red/cyan on black with small crosses of one
+// size, a wider base so that the pair shows apart at this size, and a morph
+// fast enough to reach the shape in one frame.
+class PicturePanel final : public ControlPanel {
+public:
+    int Value(SpinField field) const override {
+        switch (field) {
+            case SpinField::SpinEdit3:
+                return 8;
+            case SpinField::SpinEdit4:
+                return 1;
+            case SpinField::SpinEdit5:
+                return 1000;
+            default:
+                return 0;
+        }
+    }
+    bool Checked(CheckField) const override { return false; }
+    int RadioGroup1() const override { return 0; }
+    int RadioGroup2() const override { return 0; }
+    bool RadioButton1() const override { return true; }
+    bool RadioButton2() const override { return false; }
+    void Standardwerte() override {}
+};
+
+class QuietToolkit final : public Toolkit {
+public:
+    void ProcessMessages() override {}
+    void ShowErrorBox() override {}
+    bool TimerEnabled() const override { return false; }
+    void SetTimerEnabled(bool) override {}
+    void SetTimerInterval(int) override {}
+    void SetStartButtonCaption(std::string_view) override {}
+};
+
+// The rings need no random numbers; a fixed source keeps the picture the
+// same on every start should that ever change.
+class FixedSource final : public RandomSource {
+public:
+    int Random(int) override { return 0; }
+    void Randomize() override {}
+};
+
+}  // namespace
+
+QImage ProgramPicture() {
+    PicturePanel panel;
+    QuietToolkit toolkit;
+    FixedSource random;
+    Scene scene(panel, toolkit, random);
+    scene.Image1.Resize(kPictureWidth, kPictureHeight);
+    BuildShape(kPictureShape, scene.ShapeSet, random);
+    // A little larger than in the window, so the rings fill the small frame.
+    for (int i = 1; i <= kPointCount; ++i) {
+        Point3D& p = scene.ShapeSet[i];
+        p = {p.x * kPictureScale, p.y * kPictureScale, p.z * kPictureScale};
+    }
+    scene.AngleX = -20;  // tilted towards the viewer, so the rings show their depth
+    scene.AngleY = 30;
+    scene.Modell_Ausgabe();
+
+    const RasterSurface& raster = scene.Image1;
+    QImage picture(kPictureWidth, kPictureHeight, QImage::Format_ARGB32);
+    // The bottom-left pixel names the colour that is see-through.
+    const std::uint32_t transparent = raster.Bits()[(kPictureHeight - 1) * kPictureWidth];
+    for (int y = 0; y < kPictureHeight; ++y) {
+        const std::uint32_t* in = raster.Bits() + y * kPictureWidth;
+        auto* out = reinterpret_cast<QRgb*>(picture.scanLine(y));
+        for (int x = 0; x < kPictureWidth; ++x) {
+            out[x] = in[x] == transparent ? qRgba(0, 0, 0, 0) : (in[x] | 0xFF000000u);
+        }
+    }
+    return picture;
+}
+
+// ------------------------------------------------------------------ TBevel
+
+TBevel::TBevel(Shape shape, Style style, QWidget* parent)
+    : QWidget(parent), shape_(shape), style_(style) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void TBevel::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const bool sunken = style_ == Style::Lowered;
+    if (shape_ == Shape::BottomLine) {
+        const int y = height() - 2;
+        qDrawShadeLine(&painter, 0, y, width() - 1, y, palette(), sunken, 1, 0);
+    } else {
+        qDrawShadeRect(&painter, rect(), palette(), sunken, 1, 0);
+    }
+}
+
+// --------------------------------------------------------------- TAboutBox
+
+TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Info"));
+    setFont(DialogFont(11));
+    setFixedSize(kClientWidth, kClientHeight);
+    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    BuildComponents();
+
+    ReadVersionRecord = [] { return std::optional<QString>(QString::fromLatin1(kFileVersion)); };
+    OpenUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+    connect(Internet, &QPushButton::clicked, this, &TAboutBox::InternetClick);
+    connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TAboutBox::BuildComponents() {
+    Panel1 = new QFrame(this);
+    Panel1->setGeometry(8, 8, 233, 361);
+    Panel1->setFrameStyle(QFrame::Box | QFrame::Sunken);  // lowered outside, raised inside
+
+    ProductName = new QLabel(QStringLiteral("Kaleidra"), Panel1);
+    ProductName->setGeometry(8, 8, 203, 32);
+    ProductName->setFont(DialogFont(27));
+
+    Version = new QLabel(QStringLiteral("Version 2.1"), Panel1);
+    Version->setGeometry(8, 48, 70, 16);
+    Version->setFont(DialogFont(13, true));
+    // Linux faces run wider than the one the 70 pixels were measured for.
+    Version->resize(std::max(Version->width(), Version->sizeHint().width()), Version->height());
+
+    Dateiversion = new QLabel(Panel1);
+    Dateiversion->move(8, 72);
+
+    Bevel1 = new TBevel(TBevel::Shape::BottomLine, TBevel::Style::Raised, Panel1);
+    Bevel1->setGeometry(8, 104, 217, 8);
+
+    Bevel2 = new TBevel(TBevel::Shape::Frame, TBevel::Style::Raised, Panel1);
+    Bevel2->setGeometry(56, 120, 121, 97);
+
+    Copyright = new QLabel(QStringLiteral("© 2026 Kaleidra"), Panel1);
+    Copyright->setFont(DialogFont(13));
+    Copyright->move(64, 128);
+    Copyright->adjustSize();
+
+    ProgramIcon = new QLabel(Panel1);
+    ProgramIcon->setGeometry(64, 152, 100, 51);
+    ProgramIcon->setScaledContents(true);
+    ProgramIcon->setPixmap(QPixmap::fromImage(ProgramPicture()));
+
+    Internet = new QPushButton(Panel1);
+    Internet->setGeometry(56, 240, 121, 57);
+    Internet->setFont(DialogFont(12, true, true));
+    Internet->setCursor(Qt::PointingHandCursor);
+    Internet->setAutoDefault(false);  // Enter belongs to "OK"
+    Internet->setToolTip(QString::fromLatin1(kWebAddress));
+
+    OKButton = new QPushButton(QStringLiteral("OK"), this);
+    OKButton->setGeometry(87, 332, 75, 25);
+    OKButton->setDefault(true);
+}
+
+void TAboutBox::Init() {
+    GetVersionInfo();
+    Dateiversion->setText(QStringLiteral("Build ") + FileVersion);
+    Dateiversion->adjustSize();
+    SetTextColour(Version, QPalette::WindowText, Qt::black);
+    Internet->setText(LinkCaption());
+    SetTextColour(Internet, QPalette::ButtonText, Qt::black);
+}
+
+void TAboutBox::GetVersionInfo() {
+    if (!ReadVersionRecord) return;
+    const std::optional<QString> record = ReadVersionRecord();
+    if (!record) return;
+    FileVersion = *record;
+}
+
+int TAboutBox::ShowModal() {
+    QScreen* screen = parentWidget() ? parentWidget()->screen() : nullptr;
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    if (screen) {
+        QRect frame = geometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+    OKButton->setFocus();
+    return exec();
+}
+
+void TAboutBox::InternetClick() {
+    if (OpenUrl) OpenUrl(QUrl(QString::fromLatin1(kWebAddress)));
+}
+
+}  // namespace kaleidra
