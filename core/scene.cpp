@@ -33,14 +33,7 @@ Scene::Scene(ControlPanel& panel, Toolkit& toolkit, RandomSource& random)
     : panel_(panel), toolkit_(toolkit), random_(random) {}
 
 void Scene::Init() {
-    AngleX = 0;
-    AngleY = 0;
-    AngleZ = 0;
-    SwitchCounter = 0;
-    ShapeNo = 1;
-    NewShape = false;
-    BuildShape(1);
-    MorphSet.MoveAllToOrigin();
+    StartAfresh();
     toolkit_.SetTimerInterval(kTickMilliseconds);
     StartButtonClick();
 }
@@ -110,6 +103,15 @@ void Scene::Recover() {
     toolkit_.ShowErrorBox();
     Busy = false;
     Standardwerte();  // may run frames, which may fail and recover in turn
+    StartAfresh();
+    // A nested recovery may already have restarted the animation; a plain
+    // toggle would then stop it again. The recovery always ends running.
+    if (!toolkit_.TimerEnabled()) StartButtonClick();
+}
+
+// The start values of the frame state, shape 1 (never shuffled here) and the
+// cloud at the origin, from which it grows into the shape again.
+void Scene::StartAfresh() {
     AngleX = 0;
     AngleY = 0;
     AngleZ = 0;
@@ -118,9 +120,6 @@ void Scene::Recover() {
     NewShape = false;
     BuildShape(1);
     MorphSet.MoveAllToOrigin();
-    // A nested recovery may already have restarted the animation; a plain
-    // toggle would then stop it again. The recovery always ends running.
-    if (!toolkit_.TimerEnabled()) StartButtonClick();
 }
 
 void Scene::Standardwerte() {

@@ -67,6 +67,7 @@ public:
 private:
     void RunFrameSteps();
     void Recover();
+    void StartAfresh();
     void BuildShape(int number);
     void ViewTransform();
     void Berechne_Basis();

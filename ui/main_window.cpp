@@ -23,6 +23,17 @@ constexpr int kRadioHeight = 17;
 constexpr int kButtonWidth = 81;
 constexpr int kButtonHeight = 25;
 
+QStringList BackgroundItems() {
+    return {QStringLiteral("schwarz"), QStringLiteral("weiss")};
+}
+
+QStringList EffectItems() {
+    return {
+        QStringLiteral("Rot/Cyan"),     QStringLiteral("Rot/Blau"),  QStringLiteral("Rot/Grün"),
+        QStringLiteral("Magenta/Grün"), QStringLiteral("Grün/Blau"), QStringLiteral("Gelb/Blau"),
+        QStringLiteral("Chroma"),       QStringLiteral("Pulfrich"),  QStringLiteral("Grau")};
+}
+
 QColor ButtonFace() {
     return QApplication::palette().color(QPalette::Window);
 }
@@ -67,15 +78,12 @@ void TForm1::BuildControls() {
 
     RadioGroup1 = new RadioGroup(GroupBox1);
     RadioGroup1->setGeometry(8, 6, 105, 46);
-    RadioGroup1->SetItems({QStringLiteral("schwarz"), QStringLiteral("weiss")});
+    RadioGroup1->SetItems(BackgroundItems());
     RadioGroup1->SetItemIndex(kDefaultBackground);
 
     RadioGroup2 = new RadioGroup(GroupBox1);
     RadioGroup2->setGeometry(8, 53, 105, 136);
-    RadioGroup2->SetItems(
-        {QStringLiteral("Rot/Cyan"), QStringLiteral("Rot/Blau"), QStringLiteral("Rot/Grün"),
-         QStringLiteral("Magenta/Grün"), QStringLiteral("Grün/Blau"), QStringLiteral("Gelb/Blau"),
-         QStringLiteral("Chroma"), QStringLiteral("Pulfrich"), QStringLiteral("Grau")});
+    RadioGroup2->SetItems(EffectItems());
     RadioGroup2->SetItemIndex(kDefaultEffect);
 
     GroupBox2 = new QGroupBox(GroupBox1);
@@ -234,12 +242,9 @@ void TForm1::Standardwerte() {
 void TForm1::Sprache_Init() {
     setAttribute(Qt::WA_AlwaysShowToolTips);
     RadioGroup1->setTitle(QStringLiteral(" Hintergrund "));
-    RadioGroup1->SetItems({QStringLiteral("schwarz"), QStringLiteral("weiss")});
+    RadioGroup1->SetItems(BackgroundItems());
     RadioGroup2->setTitle(QStringLiteral(" Anaglyph | Effekt "));
-    RadioGroup2->SetItems(
-        {QStringLiteral("Rot/Cyan"), QStringLiteral("Rot/Blau"), QStringLiteral("Rot/Grün"),
-         QStringLiteral("Magenta/Grün"), QStringLiteral("Grün/Blau"), QStringLiteral("Gelb/Blau"),
-         QStringLiteral("Chroma"), QStringLiteral("Pulfrich"), QStringLiteral("Grau")});
+    RadioGroup2->SetItems(EffectItems());
     RadioButton1->setText(QStringLiteral("parallel"));
     RadioButton2->setText(QStringLiteral("direkt"));
     GroupBox2->setTitle(QStringLiteral(" Geschwindigkeit "));
