@@ -14,6 +14,9 @@ packages=(
   libbenchmark-dev
   xvfb
   xauth
+  xdotool
+  clang
+  libclang-rt-14-dev
   fontconfig
   fonts-dejavu-core
   desktop-file-utils
