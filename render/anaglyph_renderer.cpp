@@ -45,8 +45,10 @@ void Anzeige(RasterSurface& Image1, const FrameInput& in) {
     const ColourPair pair = ColourPairOf(in.RadioGroup2);
     const bool black = in.RadioGroup1 == 0;
 
+    // Clear rewrites only what earlier strokes left when the background is
+    // the one already there; the result is that of a whole-area fill.
     Image1.SetBrushColour(black ? kBlack : kWhite);
-    Image1.FillRect(0, 0, Image1.Width(), Image1.Height());
+    Image1.Clear();
 
     Image1.SetPenMode(RasterMode::Copy);
     Image1.SetPenColour(black ? pair.first : pair.second);

@@ -28,7 +28,7 @@ std::uint32_t Channel(double c) {
 void Anzeige_Chroma(RasterSurface& Image1, const FrameInput& in) {
     const ScreenFrame frame = MakeScreenFrame(Image1.Width(), Image1.Height());
     Image1.SetBrushColour(in.RadioGroup1 == 0 ? 0x000000 : 0xFFFFFF);
-    Image1.FillRect(0, 0, Image1.Width(), Image1.Height());
+    Image1.Clear();  // as a whole-area fill, rewriting only what strokes left
     Image1.SetPenMode(RasterMode::Copy);
 
     // Position k of the list is depth_list[k - 1].

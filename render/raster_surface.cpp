@@ -57,6 +57,13 @@ void RasterSurface::Resize(int width, int height) {
     height_ = height;
     pixels_.assign(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_),
                    ToPixel(0x000000));
+    ResetTracking(ToPixel(0x000000));
+    tile_columns_ = (width_ + kChangeTile - 1) / kChangeTile;
+    tile_rows_ = (height_ + kChangeTile - 1) / kChangeTile;
+    change_words_ = (tile_columns_ + 63) / 64;
+    change_bits_.assign(static_cast<std::size_t>(change_words_) * tile_rows_, 0);
+    all_changed_ = true;
+    any_changed_ = false;
 }
 
 void RasterSurface::FillRect(int left, int top, int right, int bottom) {
@@ -65,11 +72,119 @@ void RasterSurface::FillRect(int left, int top, int right, int bottom) {
     right = std::min(right, width_);
     bottom = std::min(bottom, height_);
     if (left >= right || top >= bottom) return;
+    const PixelRect r{left, top, right, bottom};
     const std::uint32_t pixel = ToPixel(brush_);
-    for (int y = top; y < bottom; ++y) {
-        std::uint32_t* row = pixels_.data() + static_cast<std::size_t>(y) * width_;
-        std::fill(row + left, row + right, pixel);
+    if (left == 0 && top == 0 && right == width_ && bottom == height_) {
+        Fill(r, pixel);
+        ResetTracking(pixel);
+        all_changed_ = true;
+        return;
     }
+    Fill(r, pixel);
+    if (pixel != base_pixel_) Track(r);
+}
+
+void RasterSurface::Clear() {
+    const std::uint32_t pixel = ToPixel(brush_);
+    if (pixel != base_pixel_) {
+        FillRect(0, 0, width_, height_);
+        return;
+    }
+    const std::int64_t bounds_area = std::int64_t{tracked_bounds_.right - tracked_bounds_.left} *
+                                     (tracked_bounds_.bottom - tracked_bounds_.top);
+    if (tracked_overflow_ || tracked_area_ > bounds_area) {
+        if (!tracked_bounds_.Empty()) Fill(tracked_bounds_, pixel);
+    } else {
+        for (int i = 0; i < tracked_count_; ++i)
+            Fill(tracked_[i], pixel);
+    }
+    ResetTracking(pixel);
+}
+
+void RasterSurface::Fill(const PixelRect& r, std::uint32_t pixel) {
+    for (int y = r.top; y < r.bottom; ++y) {
+        std::uint32_t* row = pixels_.data() + static_cast<std::size_t>(y) * width_;
+        std::fill(row + r.left, row + r.right, pixel);
+    }
+    MarkChanged(r);
+}
+
+void RasterSurface::ResetTracking(std::uint32_t pixel) {
+    base_pixel_ = pixel;
+    tracked_count_ = 0;
+    tracked_overflow_ = false;
+    tracked_area_ = 0;
+    tracked_bounds_ = PixelRect{};
+}
+
+void RasterSurface::Track(const PixelRect& r) {
+    MarkChanged(r);
+    if (tracked_bounds_.Empty()) {
+        tracked_bounds_ = r;
+    } else {
+        tracked_bounds_.left = std::min(tracked_bounds_.left, r.left);
+        tracked_bounds_.top = std::min(tracked_bounds_.top, r.top);
+        tracked_bounds_.right = std::max(tracked_bounds_.right, r.right);
+        tracked_bounds_.bottom = std::max(tracked_bounds_.bottom, r.bottom);
+    }
+    if (tracked_overflow_) return;
+    // Past the list, or past one whole surface of rewriting, the bounding box
+    // is the cheaper clear.
+    const std::int64_t area = std::int64_t{r.right - r.left} * (r.bottom - r.top);
+    if (tracked_count_ == kTrackedCapacity ||
+        tracked_area_ + area > std::int64_t{width_} * height_) {
+        tracked_overflow_ = true;
+        return;
+    }
+    tracked_[tracked_count_++] = r;
+    tracked_area_ += area;
+}
+
+void RasterSurface::MarkChanged(const PixelRect& r) {
+    if (all_changed_) return;
+    any_changed_ = true;
+    const int first = r.left / kChangeTile;
+    const int last = (r.right - 1) / kChangeTile;
+    for (int row = r.top / kChangeTile; row <= (r.bottom - 1) / kChangeTile; ++row) {
+        std::uint64_t* words = change_bits_.data() + static_cast<std::size_t>(row) * change_words_;
+        for (int t = first; t <= last;) {
+            const int bit = t % 64;
+            const int n = std::min(64 - bit, last - t + 1);
+            words[t / 64] |= (n == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << n) - 1) << bit;
+            t += n;
+        }
+    }
+}
+
+namespace {
+
+// The first tile at or after `from` whose bit is `set` (in `bits` when set,
+// else its complement), or `columns` when there is none.
+int NextTile(const std::uint64_t* words, int columns, int from, bool set) {
+    for (int t = from; t < columns;) {
+        const std::uint64_t word =
+            (set ? words[t / 64] : ~words[t / 64]) & (~std::uint64_t{0} << (t % 64));
+        if (word != 0) return std::min(t / 64 * 64 + __builtin_ctzll(word), columns);
+        t = (t / 64 + 1) * 64;
+    }
+    return columns;
+}
+
+}  // namespace
+
+bool RasterSurface::NextChangedRun(int row, int from, int& first, int& end) const {
+    const std::uint64_t* words =
+        change_bits_.data() + static_cast<std::size_t>(row) * change_words_;
+    first = NextTile(words, tile_columns_, from, true);
+    if (first >= tile_columns_) return false;
+    end = NextTile(words, tile_columns_, first, false);
+    return true;
+}
+
+void RasterSurface::ForgetChanges() {
+    std::fill(change_bits_.begin(), change_bits_.end(), 0);
+    all_changed_ = false;
+    any_changed_ = false;
 }
 
 void RasterSurface::SetPenWidth(int width) {
@@ -160,6 +275,15 @@ void RasterSurface::ThinLine(int x0, int y0, int x1, int y1, std::uint32_t pen_p
     }
     last = hi;
 
+    {
+        const auto m0 = static_cast<int>(major_start + major_step * first);
+        const auto m1 = static_cast<int>(major_start + major_step * last);
+        const auto n0 = static_cast<int>(minor_start + minor_step * offset(first));
+        const auto n1 = static_cast<int>(minor_start + minor_step * offset(last));
+        const PixelRect along{std::min(m0, m1), std::min(n0, n1), std::max(m0, m1) + 1,
+                              std::max(n0, n1) + 1};
+        Track(x_major ? along : PixelRect{along.top, along.left, along.bottom, along.right});
+    }
     for (std::int64_t i = first; i <= last; ++i) {
         const auto m = static_cast<int>(major_start + major_step * i);
         const auto n = static_cast<int>(minor_start + minor_step * offset(i));
@@ -190,6 +314,9 @@ void RasterSurface::AxisBand(int x0, int y0, int x1, int y1, std::uint32_t pen_p
     top = std::max<std::int64_t>(top, 0);
     right = std::min<std::int64_t>(right, width_ - 1);
     bottom = std::min<std::int64_t>(bottom, height_ - 1);
+    if (left > right || top > bottom) return;
+    Track(PixelRect{static_cast<int>(left), static_cast<int>(top), static_cast<int>(right) + 1,
+                    static_cast<int>(bottom) + 1});
     for (auto y = static_cast<int>(top); y <= bottom; ++y) {
         for (auto x = static_cast<int>(left); x <= right; ++x)
             Plot(x, y, pen_pixel);
@@ -226,6 +353,7 @@ void RasterSurface::SlantedBand(int x0, int y0, int x1, int y1, std::uint32_t pe
     const double reach = half * std::fabs(ny) + 1.0;
     const double row_lo = std::max(std::ceil(std::min<double>(y0, y1) - reach), 0.0);
     const double row_hi = std::min(std::floor(std::max<double>(y0, y1) + reach), height_ - 1.0);
+    PixelRect written{width_, height_, 0, 0};
     for (double row = row_lo; row <= row_hi; ++row) {
         const double oy = row - ry;
         double across_first, across_last, along_first, along_last;
@@ -237,10 +365,15 @@ void RasterSurface::SlantedBand(int x0, int y0, int x1, int y1, std::uint32_t pe
         const double last = std::min({across_last, along_last, width_ - 1.0});
         if (first > last) continue;
         const auto y = static_cast<int>(row);
+        written.left = std::min(written.left, static_cast<int>(first));
+        written.right = std::max(written.right, static_cast<int>(last) + 1);
+        written.top = std::min(written.top, y);
+        written.bottom = std::max(written.bottom, y + 1);
         for (auto x = static_cast<int>(first); x <= static_cast<int>(last); ++x) {
             Plot(x, y, pen_pixel);
         }
     }
+    if (!written.Empty()) Track(written);
 }
 
 Colour RasterSurface::Pixel(int x, int y) const {

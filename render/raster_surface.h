@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -8,6 +9,15 @@ namespace kaleidra {
 // A 24-bit colour written 0xBBGGRR: red in the low byte (red 0x0000FF,
 // cyan 0xFFFF00), as the renderers' tables give them.
 using Colour = std::uint32_t;
+
+// A rectangle of pixels: left <= x < right, top <= y < bottom.
+struct PixelRect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    bool Empty() const { return left >= right || top >= bottom; }
+};
 
 enum class RasterMode {
     Copy,   // pixel := pen colour
@@ -19,8 +29,18 @@ enum class RasterMode {
 // 0xFFRRGGBB (the layout of QImage::Format_RGB32, alpha byte always full), so
 // the window can show the buffer as it is. Contents persist between frames
 // and across a resize to the same size.
+//
+// A frame changes a few thousand pixels of a surface that may hold millions,
+// so the surface keeps two records of its writes. One lists what strokes and
+// odd-coloured fills wrote since the whole surface was last one colour, so
+// that Clear() can restore that colour by rewriting only those pixels. The
+// other marks, in tiles, everything written since the window last showed the
+// surface, so that the window repaints only that.
 class RasterSurface {
 public:
+    // Side of the square tiles the change record counts in.
+    static constexpr int kChangeTile = 16;
+
     // A negative width or height is taken as 0. A new size starts black.
     void Resize(int width, int height);
     int Width() const { return width_; }
@@ -30,6 +50,10 @@ public:
     // Replaces every pixel with left <= x < right and top <= y < bottom by the
     // brush colour, clipped to the surface; the pen's raster mode does not apply.
     void FillRect(int left, int top, int right, int bottom);
+    // Leaves the surface exactly as FillRect(0, 0, Width(), Height()) does.
+    // When the brush has the colour of the last whole-surface fill, only the
+    // pixels written since then are rewritten.
+    void Clear();
 
     void SetPenColour(Colour colour) { pen_colour_ = colour; }
     // 0 draws 1 pixel wide; a negative width is ignored (the pen keeps its width).
@@ -55,11 +79,37 @@ public:
     const std::uint32_t* Bits() const { return pixels_.data(); }
     int BytesPerLine() const { return width_ * 4; }
 
+    // The record of changes since the last ForgetChanges(): whether anything
+    // was written, whether it may have been the whole surface (after a resize
+    // or a whole-surface fill), and the changed tiles as rectangles clipped
+    // to the surface. ForEachChangedRect visits them band by band from the
+    // top, left to right within a band; rectangles of one band share top and
+    // height, never overlap and never touch side by side.
+    bool Changed() const { return all_changed_ || any_changed_; }
+    bool AllChanged() const { return all_changed_; }
+    template <typename Visit>
+    void ForEachChangedRect(Visit&& visit) const;
+    void ForgetChanges();
+
     // The one conversion between the colour and pixel layouts.
     static std::uint32_t ToPixel(Colour colour);
     static Colour ToColour(std::uint32_t pixel);
 
 private:
+    // Enough for every stroke of a frame (two per point and view) with room
+    // to spare; beyond it the record falls back to their bounding box.
+    static constexpr int kTrackedCapacity = 1024;
+
+    // Writes every pixel of r (clipped, not empty) with `pixel`.
+    void Fill(const PixelRect& r, std::uint32_t pixel);
+    // The whole surface is now `pixel`.
+    void ResetTracking(std::uint32_t pixel);
+    // Pixels inside r may no longer be the base colour.
+    void Track(const PixelRect& r);
+    void MarkChanged(const PixelRect& r);
+    // The next run of changed tiles in tile row `row` at or after tile column
+    // `from`: true with its columns [first, end), or false when there is none.
+    bool NextChangedRun(int row, int from, int& first, int& end) const;
     // Writes one pixel with the pen's raster mode; (x, y) must lie on the surface.
     void Plot(int x, int y, std::uint32_t pen_pixel);
     // The three kinds of stroke LineTo picks from; each clips before it loops.
@@ -76,6 +126,43 @@ private:
     RasterMode pen_mode_ = RasterMode::Copy;
     int pen_x_ = 0;
     int pen_y_ = 0;
+
+    // Every pixel outside tracked_ (or, once it overflowed, outside
+    // tracked_bounds_) shows base_pixel_.
+    std::uint32_t base_pixel_ = ToPixel(0x000000);
+    std::array<PixelRect, kTrackedCapacity> tracked_{};
+    int tracked_count_ = 0;
+    bool tracked_overflow_ = false;
+    std::int64_t tracked_area_ = 0;
+    PixelRect tracked_bounds_;
+
+    // One bit per tile, row by row, change_words_ words per tile row.
+    std::vector<std::uint64_t> change_bits_;
+    int tile_columns_ = 0;
+    int tile_rows_ = 0;
+    int change_words_ = 0;
+    bool all_changed_ = true;
+    bool any_changed_ = false;
 };
+
+template <typename Visit>
+void RasterSurface::ForEachChangedRect(Visit&& visit) const {
+    if (width_ == 0 || height_ == 0) return;
+    if (all_changed_) {
+        visit(PixelRect{0, 0, width_, height_});
+        return;
+    }
+    if (!any_changed_) return;
+    for (int row = 0; row < tile_rows_; ++row) {
+        const int top = row * kChangeTile;
+        const int bottom = top + kChangeTile < height_ ? top + kChangeTile : height_;
+        int first = 0;
+        int end = 0;
+        while (NextChangedRun(row, end, first, end)) {
+            const int right = end * kChangeTile < width_ ? end * kChangeTile : width_;
+            visit(PixelRect{first * kChangeTile, top, right, bottom});
+        }
+    }
+}
 
 }  // namespace kaleidra

@@ -2,12 +2,30 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRegion>
 
 namespace kaleidra {
 
-DrawingArea::DrawingArea(const RasterSurface& surface, QWidget* parent)
+DrawingArea::DrawingArea(RasterSurface& surface, QWidget* parent)
     : QWidget(parent), surface_(surface) {
     setAttribute(Qt::WA_OpaquePaintEvent);  // the blit covers everything we own
+}
+
+void DrawingArea::UpdateChanged() {
+    if (surface_.AllChanged()) {
+        update();
+    } else if (surface_.Changed()) {
+        changed_.clear();
+        surface_.ForEachChangedRect([this](const PixelRect& r) {
+            changed_.emplace_back(r.left, r.top, r.right - r.left, r.bottom - r.top);
+        });
+        // The surface hands out its tiles in bands, sorted, disjoint and not
+        // touching side by side: exactly the form setRects takes as it is.
+        QRegion region;
+        region.setRects(changed_.data(), static_cast<int>(changed_.size()));
+        update(region);
+    }
+    surface_.ForgetChanges();
 }
 
 void DrawingArea::paintEvent(QPaintEvent* event) {
@@ -23,8 +41,16 @@ void DrawingArea::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     // Crisp pixels on scaled screens: no smoothing.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    const QRect dirty = event->rect() & QRect(0, 0, view_.width(), view_.height());
-    painter.drawImage(dirty.topLeft(), view_, dirty);
+    // The raster is opaque: a plain copy, no blending.
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    // Rectangle by rectangle: one blit of the bounding box would run the
+    // whole box through the clip, and Qt hands such long span lists to its
+    // thread pool, which costs more than the copy.
+    const QRect area(0, 0, view_.width(), view_.height());
+    for (const QRect& r : event->region()) {
+        const QRect dirty = r & area;
+        if (!dirty.isEmpty()) painter.drawImage(dirty.topLeft(), view_, dirty);
+    }
 }
 
 void DrawingArea::mousePressEvent(QMouseEvent* event) {

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QImage>
+#include <QRect>
 #include <QWidget>
+#include <vector>
 
 #include "render/raster_surface.h"
 
@@ -13,7 +15,11 @@ class DrawingArea : public QWidget {
     Q_OBJECT
 
 public:
-    DrawingArea(const RasterSurface& surface, QWidget* parent);
+    DrawingArea(RasterSurface& surface, QWidget* parent);
+
+    // Schedules a repaint of what the raster changed since the last call (the
+    // whole area after a resize or a whole-area fill) and starts a new record.
+    void UpdateChanged();
 
 signals:
     void MouseDown();
@@ -23,10 +29,12 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    const RasterSurface& surface_;
+    RasterSurface& surface_;
     // Wraps the raster's buffer without copying; rebuilt only when the
     // raster's buffer or size changes.
     QImage view_;
+    // The changed rectangles of one update, kept so that its capacity stays.
+    std::vector<QRect> changed_;
 };
 
 }  // namespace kaleidra

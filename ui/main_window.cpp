@@ -424,7 +424,7 @@ bool TForm1::Panel::RadioButton2() const {
 // ---------------------------------------------------------------- toolkit
 
 void TForm1::Window::ProcessMessages() {
-    form_.Image1->update();
+    form_.Image1->UpdateChanged();  // only the crosses that went and came
     QApplication::processEvents(QEventLoop::AllEvents);
 }
 

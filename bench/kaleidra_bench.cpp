@@ -1,0 +1,414 @@
+// What a frame and its paint cost at three window sizes, measured side by
+// side in one run, with the allocations per frame and per paint and the tick
+// rate of the real window. Prints one table and exits non-zero when a figure
+// misses its bar.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QPaintEvent>
+#include <QTimer>
+#include <algorithm>
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "allocation_counter.h"
+#include "core/control_defaults.h"
+#include "core/control_panel.h"
+#include "core/random_source.h"
+#include "core/scene.h"
+#include "core/toolkit.h"
+#include "ui/drawing_area.h"
+#include "ui/main_window.h"
+
+namespace kaleidra::bench {
+namespace {
+
+struct Size {
+    int width;
+    int height;
+    const char* name;
+};
+
+constexpr Size kSizes[] = {
+    {640, 480, "640x480"}, {1920, 1080, "1920x1080"}, {3840, 2160, "3840x2160"}};
+
+// The panel at its defaults, with the effect the benchmark asks for. Nothing
+// here ever fails a frame, so Standardwerte is never reached.
+class Panel final : public ControlPanel {
+public:
+    explicit Panel(int effect) : effect_(effect) {}
+    int Value(SpinField field) const override { return RangeOf(field).standard; }
+    bool Checked(CheckField box) const override { return DefaultChecked(box); }
+    int RadioGroup1() const override { return kDefaultBackground; }
+    int RadioGroup2() const override { return effect_; }
+    bool RadioButton1() const override { return true; }
+    bool RadioButton2() const override { return false; }
+    void Standardwerte() override {}
+
+private:
+    int effect_;
+};
+
+// No window: what a frame would show is taken as shown.
+class Toolkit final : public kaleidra::Toolkit {
+public:
+    explicit Toolkit(RasterSurface* shown) : shown_(shown) {}
+    void ProcessMessages() override {
+        if (shown_) shown_->ForgetChanges();
+    }
+    void ShowErrorBox() override {}
+    bool TimerEnabled() const override { return enabled_; }
+    void SetTimerEnabled(bool enabled) override { enabled_ = enabled; }
+    void SetTimerInterval(int) override {}
+    void SetStartButtonCaption(std::string_view) override {}
+
+private:
+    RasterSurface* shown_;
+    bool enabled_ = false;
+};
+
+// The same stream for every size, so that every size sees the same frames.
+class SteadyRandom final : public RandomSource {
+public:
+    int Random(int n) override {
+        state_ = state_ * 6364136223846793005u + 1442695040888963407u;
+        return n <= 0 ? 0 : static_cast<int>((state_ >> 33) % static_cast<std::uint64_t>(n));
+    }
+    void Randomize() override {}
+
+private:
+    std::uint64_t state_ = 12345;
+};
+
+// A scene as the window runs it, on a raster of the given size, past the
+// start-up frames in which the cloud grows out of the centre.
+struct SceneRig {
+    SceneRig(Size size, int effect, bool forget_in_frame)
+        : panel(effect), toolkit(forget_in_frame ? &scene.Image1 : nullptr) {
+        scene.Image1.Resize(size.width, size.height);
+        scene.Image1.SetBrushColour(0x000000);
+        scene.Image1.FillRect(0, 0, size.width, size.height);
+        scene.Init();
+        for (int i = 0; i < 400; ++i)
+            scene.Timer1Timer();
+    }
+    Panel panel;
+    SteadyRandom random;
+    Toolkit toolkit;
+    Scene scene{panel, toolkit, random};
+};
+
+constexpr int kFrameIterations = 3000;
+constexpr int kPaintIterations = 400;
+constexpr int kRepetitions = 5;
+
+// Shape build when due, morph, copy, view transform and renderer, as a tick
+// runs them.
+void Frame(benchmark::State& state, Size size, int effect) {
+    SceneRig rig(size, effect, true);
+    for (auto _ : state) {
+        rig.scene.Timer1Timer();
+        benchmark::DoNotOptimize(rig.scene.Image1.Bits());
+    }
+    if (rig.scene.Busy) state.SkipWithError("a frame did not finish");
+}
+
+// The floor any whole-area clear pays.
+void BareFill(benchmark::State& state, Size size) {
+    std::vector<std::uint32_t> buffer(static_cast<std::size_t>(size.width) * size.height);
+    std::uint32_t value = 0;
+    for (auto _ : state) {
+        std::fill(buffer.begin(), buffer.end(), ++value);
+        benchmark::DoNotOptimize(buffer.data());
+        benchmark::ClobberMemory();
+    }
+}
+
+// Image1 on its own offscreen window; counts its paints.
+class Area final : public DrawingArea {
+public:
+    using DrawingArea::DrawingArea;
+    int paints = 0;
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        ++paints;
+        DrawingArea::paintEvent(event);
+    }
+};
+
+struct PaintRig {
+    explicit PaintRig(Size size) : scene(size, 0, false), area(scene.scene.Image1, nullptr) {
+        area.resize(size.width, size.height);
+        area.show();
+        for (int i = 0; i < 5; ++i)
+            QApplication::processEvents();
+        area.UpdateChanged();
+        QApplication::processEvents();
+    }
+    bool Ready(Size size) const {
+        return area.width() == size.width && area.height() == size.height && area.paints > 0;
+    }
+    // What ProcessMessages does at the end of a frame.
+    void Paint() {
+        area.UpdateChanged();
+        QApplication::processEvents(QEventLoop::AllEvents);
+    }
+    SceneRig scene;
+    Area area;
+};
+
+// The repaint of one frame's changes: the frame itself is drawn untimed.
+void Paint(benchmark::State& state, Size size) {
+    PaintRig rig(size);
+    if (!rig.Ready(size)) {
+        state.SkipWithError("the offscreen window did not come up at its size");
+        return;
+    }
+    const int before = rig.area.paints;
+    for (auto _ : state) {
+        rig.scene.scene.Timer1Timer();
+        const auto start = std::chrono::steady_clock::now();
+        rig.Paint();
+        const auto end = std::chrono::steady_clock::now();
+        state.SetIterationTime(std::chrono::duration<double>(end - start).count());
+    }
+    if (rig.area.paints - before != static_cast<int>(state.iterations()))
+        state.SkipWithError("not every update led to one paint");
+}
+
+struct PerCall {
+    double news = 0;
+    double mallocs = 0;
+};
+
+PerCall Per(AllocationCount before, AllocationCount after, int calls) {
+    return {static_cast<double>(after.news - before.news) / calls,
+            static_cast<double>(after.mallocs - before.mallocs) / calls};
+}
+
+PerCall FrameAllocations(Size size, int effect) {
+    SceneRig rig(size, effect, true);
+    constexpr int kFrames = 1000;  // six shape changes among them
+    const AllocationCount before = Allocations();
+    for (int i = 0; i < kFrames; ++i)
+        rig.scene.Timer1Timer();
+    return Per(before, Allocations(), kFrames);
+}
+
+PerCall PaintAllocations(Size size) {
+    PaintRig rig(size);
+    for (int i = 0; i < 50; ++i) {
+        rig.scene.scene.Timer1Timer();
+        rig.Paint();
+    }
+    constexpr int kPaints = 200;
+    AllocationCount counted{};
+    for (int i = 0; i < kPaints; ++i) {
+        rig.scene.scene.Timer1Timer();
+        const AllocationCount before = Allocations();
+        rig.Paint();
+        const AllocationCount after = Allocations();
+        counted.news += after.news - before.news;
+        counted.mallocs += after.mallocs - before.mallocs;
+    }
+    return Per({}, counted, kPaints);
+}
+
+struct TickRate {
+    double ticks_per_second = 0;
+    double paints_per_second = 0;
+};
+
+// The real window, its 20 ms precise timer and its frames, for 5 s.
+TickRate MeasureTickRate() {
+    TForm1 form;
+    form.show();
+    int ticks = 0;
+    QObject::connect(&form.Timer1, &QTimer::timeout, [&ticks] { ++ticks; });
+    struct PaintCounter final : QObject {
+        int paints = 0;
+        bool eventFilter(QObject*, QEvent* event) override {
+            if (event->type() == QEvent::Paint) ++paints;
+            return false;
+        }
+    } counter;
+    form.Image1->installEventFilter(&counter);
+
+    QEventLoop loop;
+    QTimer::singleShot(500, Qt::PreciseTimer, &loop, &QEventLoop::quit);  // settle
+    loop.exec();
+    ticks = 0;
+    counter.paints = 0;
+    QElapsedTimer clock;
+    clock.start();
+    QTimer::singleShot(5000, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec();
+    const double seconds = clock.nsecsElapsed() / 1e9;
+    form.Image1->removeEventFilter(&counter);
+    return {ticks / seconds, counter.paints / seconds};
+}
+
+// Keeps the median of each benchmark's repetitions, in microseconds.
+class Collector final : public benchmark::BenchmarkReporter {
+public:
+    bool ReportContext(const Context&) override { return true; }
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs) {
+            if (run.error_occurred) {
+                errors.push_back(run.benchmark_name() + ": " + run.error_message);
+                continue;
+            }
+            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
+                median_us[run.run_name.function_name] = run.GetAdjustedRealTime();
+        }
+    }
+    double Us(const std::string& name) const {
+        const auto it = median_us.find(name);
+        return it == median_us.end() ? -1.0 : it->second;
+    }
+    std::map<std::string, double> median_us;
+    std::vector<std::string> errors;
+};
+
+std::string Name(const char* what, Size size) {
+    return std::string(what) + "/" + size.name;
+}
+
+void Register() {
+    for (const Size& size : kSizes) {
+        // Fixed counts for the frames, so that every size runs the same ones.
+        benchmark::RegisterBenchmark(Name("Frame_RotCyan", size).c_str(), Frame, size, 0)
+            ->Iterations(kFrameIterations)
+            ->Repetitions(kRepetitions)
+            ->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark(Name("Frame_Chroma", size).c_str(), Frame, size, 6)
+            ->Iterations(kFrameIterations)
+            ->Repetitions(kRepetitions)
+            ->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark(Name("BareFill", size).c_str(), BareFill, size)
+            ->Repetitions(kRepetitions)
+            ->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark(Name("Paint", size).c_str(), Paint, size)
+            ->Iterations(kPaintIterations)
+            ->Repetitions(kRepetitions)
+            ->UseManualTime()
+            ->Unit(benchmark::kMicrosecond);
+    }
+}
+
+struct Table {
+    bool ok = true;
+    void Row(const std::string& what, const std::string& a, const std::string& b,
+             const std::string& c, const std::string& bar, bool met) {
+        std::printf("| %-34s | %12s | %12s | %12s | %-30s | %-4s |\n", what.c_str(), a.c_str(),
+                    b.c_str(), c.c_str(), bar.c_str(), met ? "ok" : "MISS");
+        ok = ok && met;
+    }
+    void Info(const std::string& what, const std::string& a, const std::string& b,
+              const std::string& c) {
+        std::printf("| %-34s | %12s | %12s | %12s | %-30s | %-4s |\n", what.c_str(), a.c_str(),
+                    b.c_str(), c.c_str(), "", "");
+    }
+};
+
+std::string Fixed(double v, int digits) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.*f", digits, v);
+    return text;
+}
+
+}  // namespace
+}  // namespace kaleidra::bench
+
+int main(int argc, char** argv) {
+    using namespace kaleidra::bench;
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Kaleidra"));
+
+    benchmark::Initialize(&argc, argv);
+    Register();
+    Collector collector;  // every benchmark repeats; the table takes the medians
+    benchmark::RunSpecifiedBenchmarks(&collector);
+    benchmark::Shutdown();
+
+    std::vector<PerCall> frame_new(3);
+    std::vector<PerCall> chroma_new(3);
+    std::vector<PerCall> paint_new(3);
+    for (int i = 0; i < 3; ++i) {
+        frame_new[i] = FrameAllocations(kSizes[i], 0);
+        chroma_new[i] = FrameAllocations(kSizes[i], 6);
+        paint_new[i] = PaintAllocations(kSizes[i]);
+    }
+    const TickRate rate = MeasureTickRate();
+
+    Table t;
+    std::printf("| %-34s | %12s | %12s | %12s | %-30s | %-4s |\n", "figure", kSizes[0].name,
+                kSizes[1].name, kSizes[2].name, "bar", "");
+    std::printf("|%s|%s|%s|%s|%s|%s|\n", std::string(36, '-').c_str(), std::string(14, '-').c_str(),
+                std::string(14, '-').c_str(), std::string(14, '-').c_str(),
+                std::string(32, '-').c_str(), std::string(6, '-').c_str());
+    auto us = [&](const char* what, int i) { return collector.Us(Name(what, kSizes[i])); };
+    auto three = [&](const char* what, int digits) {
+        return std::vector<std::string>{Fixed(us(what, 0), digits), Fixed(us(what, 1), digits),
+                                        Fixed(us(what, 2), digits)};
+    };
+    for (const char* frame : {"Frame_RotCyan", "Frame_Chroma"}) {
+        const auto v = three(frame, 1);
+        const double growth = us(frame, 2) / us(frame, 0);
+        const double of_fill = us(frame, 2) / us("BareFill", 2);
+        const std::string label =
+            std::string(frame == std::string("Frame_RotCyan") ? "frame, Anzeige (us)"
+                                                              : "frame, Anzeige_Chroma (us)");
+        t.Info(label, v[0], v[1], v[2]);
+        t.Row("  3840x2160 / 640x480", "", "", Fixed(growth, 2), "<= 2", growth > 0 && growth <= 2);
+        t.Row("  frame / bare fill of its size", Fixed(us(frame, 0) / us("BareFill", 0), 3),
+              Fixed(us(frame, 1) / us("BareFill", 1), 3), Fixed(of_fill, 3), "<= 0.25 at 3840x2160",
+              of_fill > 0 && of_fill <= 0.25);
+    }
+    {
+        const auto v = three("BareFill", 1);
+        t.Info("bare std::fill of the area (us)", v[0], v[1], v[2]);
+    }
+    {
+        const auto v = three("Paint", 1);
+        const double growth = us("Paint", 2) / us("Paint", 0);
+        t.Info("paint of Image1, one frame (us)", v[0], v[1], v[2]);
+        t.Row("  3840x2160 / 640x480", "", "", Fixed(growth, 2), "<= 2", growth > 0 && growth <= 2);
+    }
+    auto alloc_row = [&](const std::string& what, const std::vector<PerCall>& per, bool mallocs) {
+        std::vector<std::string> v;
+        bool zero = true;
+        for (const PerCall& p : per) {
+            const double n = mallocs ? p.mallocs : p.news;
+            v.push_back(Fixed(n, 2));
+            zero = zero && n == 0;
+        }
+        t.Row(what, v[0], v[1], v[2], "0", zero);
+    };
+    alloc_row("operator new per frame, Anzeige", frame_new, false);
+    alloc_row("operator new per frame, Chroma", chroma_new, false);
+    if (CountsMalloc()) {
+        alloc_row("malloc per frame, Anzeige", frame_new, true);
+        alloc_row("malloc per frame, Chroma", chroma_new, true);
+    }
+    alloc_row("operator new per paint", paint_new, false);
+    if (CountsMalloc()) alloc_row("malloc per paint", paint_new, true);
+    t.Row("timer ticks per second, TForm1", "", "", Fixed(rate.ticks_per_second, 2), "50 +- 1",
+          rate.ticks_per_second >= 49 && rate.ticks_per_second <= 51);
+    t.Info("frames painted per second, TForm1", "", "", Fixed(rate.paints_per_second, 2));
+
+    for (const std::string& e : collector.errors)
+        std::printf("error: %s\n", e.c_str());
+    const bool ok = t.ok && collector.errors.empty();
+    std::printf("%s\n", ok ? "every bar met" : "a bar was missed");
+    return ok ? 0 : 1;
+}
