@@ -20,6 +20,7 @@
 #include "core/scene.h"
 #include "core/spin_text.h"
 #include "core/toolkit.h"
+#include "support/fakes.h"
 
 namespace kaleidra::soak {
 
@@ -184,25 +185,8 @@ private:
     }
 };
 
-class RecordingToolkit : public Toolkit {
-public:
-    void ProcessMessages() override {
-        ++process_calls;
-        if (on_process_messages) on_process_messages();
-    }
-    void ShowErrorBox() override { ++error_boxes; }
-    bool TimerEnabled() const override { return timer_enabled; }
-    void SetTimerEnabled(bool enabled) override { timer_enabled = enabled; }
-    void SetTimerInterval(int milliseconds) override { interval = milliseconds; }
-    void SetStartButtonCaption(std::string_view text) override { caption = std::string(text); }
-
-    bool timer_enabled = false;
-    int interval = 0;
-    std::string caption = "Start";
-    long long process_calls = 0;
-    long long error_boxes = 0;
-    std::function<void()> on_process_messages;
-};
+// The soak only counts what the toolkit is asked for.
+using RecordingToolkit = testing::FakeToolkit;
 
 // The program's stream, seeded so that a failing run can be repeated. The
 // clock reseed is counted, not done, for the same reason.
