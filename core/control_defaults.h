@@ -24,9 +24,7 @@ constexpr SpinRange RangeOf(SpinField field) {
         case SpinField::SpinEdit5:
             return {0, 10, 1};
         case SpinField::SpinEdit6:
-            return {-10, 10, 0};
         case SpinField::SpinEdit7:
-            return {-10, 10, 0};
         case SpinField::SpinEdit8:
             return {-10, 10, 0};
         case SpinField::SpinEdit9:

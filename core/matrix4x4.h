@@ -17,9 +17,12 @@ namespace kaleidra {
 struct Matrix4x4 {
     std::array<double, 16> e{};
 
-    double& operator()(int r, int c) { return e[static_cast<std::size_t>((r - 1) * 4 + (c - 1))]; }
-    double operator()(int r, int c) const {
-        return e[static_cast<std::size_t>((r - 1) * 4 + (c - 1))];
+    double& operator()(int r, int c) { return e[Index(r, c)]; }
+    double operator()(int r, int c) const { return e[Index(r, c)]; }
+
+private:
+    static std::size_t Index(int r, int c) {
+        return static_cast<std::size_t>(r - 1) * 4 + static_cast<std::size_t>(c - 1);
     }
 };
 

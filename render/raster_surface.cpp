@@ -354,8 +354,11 @@ void RasterSurface::SlantedBand(int x0, int y0, int x1, int y1, std::uint32_t pe
     const double row_lo = std::max(std::ceil(std::min<double>(y0, y1) - reach), 0.0);
     const double row_hi = std::min(std::floor(std::max<double>(y0, y1) + reach), height_ - 1.0);
     PixelRect written{width_, height_, 0, 0};
-    for (double row = row_lo; row <= row_hi; ++row) {
-        const double oy = row - ry;
+    // Both bounds lie within the surface's rows (or cross over): int is exact.
+    const int first_row = static_cast<int>(row_lo);
+    const int last_row = static_cast<int>(row_hi);
+    for (int y = first_row; y <= last_row; ++y) {
+        const double oy = y - ry;
         double across_first, across_last, along_first, along_last;
         SolveLinear(nx, rx, oy * ny, -half - kEdgeSlack, half - kEdgeSlack, across_first,
                     across_last);
@@ -364,7 +367,6 @@ void RasterSurface::SlantedBand(int x0, int y0, int x1, int y1, std::uint32_t pe
         const double first = std::max({across_first, along_first, 0.0});
         const double last = std::min({across_last, along_last, width_ - 1.0});
         if (first > last) continue;
-        const auto y = static_cast<int>(row);
         written.left = std::min(written.left, static_cast<int>(first));
         written.right = std::max(written.right, static_cast<int>(last) + 1);
         written.top = std::min(written.top, y);

@@ -119,9 +119,9 @@ QImage ProgramPicture() {
     const RasterSurface& raster = scene.Image1;
     QImage picture(kPictureWidth, kPictureHeight, QImage::Format_ARGB32);
     // The bottom-left pixel names the colour that is see-through.
-    const std::uint32_t transparent = raster.Bits()[(kPictureHeight - 1) * kPictureWidth];
+    const std::uint32_t transparent = raster.Bits()[std::size_t{kPictureHeight - 1} * kPictureWidth];
     for (int y = 0; y < kPictureHeight; ++y) {
-        const std::uint32_t* in = raster.Bits() + y * kPictureWidth;
+        const std::uint32_t* in = raster.Bits() + static_cast<std::size_t>(y) * kPictureWidth;
         auto* out = reinterpret_cast<QRgb*>(picture.scanLine(y));
         for (int x = 0; x < kPictureWidth; ++x) {
             out[x] = in[x] == transparent ? qRgba(0, 0, 0, 0) : (in[x] | 0xFF000000u);
