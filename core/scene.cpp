@@ -5,6 +5,7 @@
 
 #include "core/control_defaults.h"
 #include "core/morph.h"
+#include "core/wrapping_int.h"
 #include "render/anaglyph_renderer.h"
 #include "render/depth_colour_renderer.h"
 #include "shapes/shape_library.h"
@@ -12,15 +13,6 @@
 namespace kaleidra {
 
 namespace {
-
-// Integer arithmetic wraps, as the program's integers always have.
-int WrappingAdd(int a, int b) {
-    return static_cast<int>(static_cast<std::uint32_t>(a) + static_cast<std::uint32_t>(b));
-}
-
-int WrappingSub(int a, int b) {
-    return static_cast<int>(static_cast<std::uint32_t>(a) - static_cast<std::uint32_t>(b));
-}
 
 // The new angle after one tick: the remainder takes the sign of the angle.
 int TurnAngle(int angle, int speed) {

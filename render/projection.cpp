@@ -4,15 +4,11 @@
 #include <limits>
 
 #include "core/fp_checks.h"
+#include "core/wrapping_int.h"
 
 namespace kaleidra {
 
 namespace {
-
-// Integer arithmetic wraps, as the program's integers always have.
-int WrappingAdd(int a, int b) {
-    return static_cast<int>(static_cast<std::uint32_t>(a) + static_cast<std::uint32_t>(b));
-}
 
 // x + offset held to the int range: a cross arm that would run past the limit
 // ends there, where it is far off the surface either way.
