@@ -1,6 +1,5 @@
 #include "core/scene.h"
 
-#include <cstdint>
 #include <exception>
 
 #include "core/control_defaults.h"
