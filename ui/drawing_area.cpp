@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRegion>
+#include <algorithm>
+#include <cstring>
 
 namespace kaleidra {
 
@@ -28,16 +30,70 @@ void DrawingArea::UpdateChanged() {
     surface_.ForgetChanges();
 }
 
+namespace {
+
+// The 32-bit formats whose words our opaque 0xFFRRGGBB pixels already are.
+bool TakesOurWords(const QImage& image) {
+    switch (image.format()) {
+        case QImage::Format_RGB32:
+        case QImage::Format_ARGB32:
+        case QImage::Format_ARGB32_Premultiplied:
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace
+
+bool DrawingArea::CopyInto(QPaintDevice* device, QPoint shift, const QRegion& region) const {
+    if (device == nullptr || device->devType() != QInternal::Image) return false;
+    auto* target = static_cast<QImage*>(device);
+    if (!TakesOurWords(*target) || target->devicePixelRatio() != 1.0) return false;
+    // The rectangles to copy: ours, where the target has room for them.
+    const int left_limit = std::max(0, -shift.x());
+    const int top_limit = std::max(0, -shift.y());
+    const int right_limit = std::min(surface_.Width(), target->width() - shift.x());
+    const int bottom_limit = std::min(surface_.Height(), target->height() - shift.y());
+    const auto* source = reinterpret_cast<const uchar*>(surface_.Bits());
+    const qsizetype source_line = surface_.BytesPerLine();
+    uchar* bits = target->bits();
+    const qsizetype target_line = target->bytesPerLine();
+    for (const QRect& r : region) {
+        const int left = std::max(r.left(), left_limit);
+        const int top = std::max(r.top(), top_limit);
+        const int right = std::min(r.right() + 1, right_limit);
+        const int bottom = std::min(r.bottom() + 1, bottom_limit);
+        if (left >= right || top >= bottom) continue;
+        const std::size_t bytes = static_cast<std::size_t>(right - left) * 4;
+        const uchar* from = source + top * source_line + left * 4;
+        uchar* to = bits + (top + shift.y()) * target_line + (left + shift.x()) * 4;
+        for (int y = top; y < bottom; ++y) {
+            std::memcpy(to, from, bytes);
+            from += source_line;
+            to += target_line;
+        }
+    }
+    return true;
+}
+
 void DrawingArea::paintEvent(QPaintEvent* event) {
+    if (surface_.Width() <= 0 || surface_.Height() <= 0) return;
+    // Painting into an image (the window's own, as a rule): the rectangles
+    // are copied straight in, without a painter's set-up per paint and per
+    // rectangle. The toolkit has already limited the paint to the event's
+    // region, and nothing else of the image is touched.
+    if (sharedPainter() == nullptr) {
+        QPoint offset;
+        QPaintDevice* device = redirected(&offset);  // before -offset is read
+        if (CopyInto(device, -offset, event->region())) return;
+    }
     const auto* bits = reinterpret_cast<const uchar*>(surface_.Bits());
     if (view_.constBits() != bits || view_.width() != surface_.Width() ||
         view_.height() != surface_.Height()) {
-        view_ = surface_.Width() > 0 && surface_.Height() > 0
-                    ? QImage(bits, surface_.Width(), surface_.Height(), surface_.BytesPerLine(),
-                             QImage::Format_RGB32)
-                    : QImage();
+        view_ = QImage(bits, surface_.Width(), surface_.Height(), surface_.BytesPerLine(),
+                       QImage::Format_RGB32);
     }
-    if (view_.isNull()) return;
     QPainter painter(this);
     // Crisp pixels on scaled screens: no smoothing.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);

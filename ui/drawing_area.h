@@ -7,6 +7,9 @@
 
 #include "render/raster_surface.h"
 
+class QPaintDevice;
+class QRegion;
+
 namespace kaleidra {
 
 // Image1: shows the scene's raster as it is, nothing more. The raster's words
@@ -29,6 +32,11 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    // Copies the region (widget coordinates) of the raster into a 32-bit
+    // image at widget point + shift. False, with nothing copied, for any other
+    // device, which then gets the painter.
+    bool CopyInto(QPaintDevice* device, QPoint shift, const QRegion& region) const;
+
     RasterSurface& surface_;
     // Wraps the raster's buffer without copying; rebuilt only when the
     // raster's buffer or size changes.

@@ -3,10 +3,12 @@
 #include <QApplication>
 #include <QImage>
 #include <QPixmap>
+#include <QRegion>
 #include <QSet>
 #include <vector>
 
 #include "ui/main_window.h"
+#include "window_image.h"
 
 namespace kaleidra {
 namespace {
@@ -36,6 +38,28 @@ protected:
         return form.Image1->grab().toImage().convertToFormat(QImage::Format_RGB32);
     }
 
+    // The window's own image shows the same picture wherever the panels,
+    // which lie over Image1, leave it free.
+    void ExpectWindowShows(const QImage& picture) {
+        const QImage shown = WindowImage(form);
+        ASSERT_FALSE(shown.isNull());
+        QRegion free(form.Image1->geometry());
+        for (QWidget* child : form.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (child != form.Image1 && child->isVisible()) free -= child->geometry();
+        }
+        int compared = 0;
+        for (const QRect& r : free) {
+            for (int y = r.top(); y <= r.bottom(); ++y) {
+                for (int x = r.left(); x <= r.right(); ++x) {
+                    ASSERT_EQ(shown.pixel(x, y), picture.pixel(QPoint(x, y) - form.Image1->pos()))
+                        << x << ", " << y;
+                    ++compared;
+                }
+            }
+        }
+        EXPECT_GT(compared, picture.width() * picture.height() / 2);
+    }
+
     TForm1 form;
 };
 
@@ -53,8 +77,8 @@ int CountBlobs(const QImage& image, QRgb colour) {
             while (!stack.empty()) {
                 const QPoint p = stack.back();
                 stack.pop_back();
-                const QPoint next[] = {{p.x() + 1, p.y()}, {p.x() - 1, p.y()}, {p.x(), p.y() + 1},
-                                       {p.x(), p.y() - 1}};
+                const QPoint next[] = {
+                    {p.x() + 1, p.y()}, {p.x() - 1, p.y()}, {p.x(), p.y() + 1}, {p.x(), p.y() - 1}};
                 for (const QPoint& n : next) {
                     if (n.x() < 0 || n.y() < 0 || n.x() >= image.width() || n.y() >= image.height())
                         continue;
@@ -84,6 +108,7 @@ TEST_F(EndToEnd, RedAndCyanCrossesForEveryVisiblePointOnBlack) {
     EXPECT_EQ(CountBlobs(picture, qRgb(255, 0, 0)), 99);
     EXPECT_EQ(CountBlobs(picture, qRgb(0, 255, 255)), 99);
     EXPECT_EQ(picture.pixel(0, 0), qRgb(0, 0, 0));
+    ExpectWindowShows(picture);
 
     // Without the plane shift both views coincide at depth 0: white crosses.
     form.SpinEdit9->SetValue(0);
@@ -91,6 +116,7 @@ TEST_F(EndToEnd, RedAndCyanCrossesForEveryVisiblePointOnBlack) {
     const QImage merged = Picture();
     EXPECT_EQ(CountBlobs(merged, qRgb(255, 0, 0)), 0);
     EXPECT_EQ(CountBlobs(merged, qRgb(255, 255, 255)), 99);
+    ExpectWindowShows(merged);
 }
 
 TEST_F(EndToEnd, ChromaColoursTheCloudByDepth) {
@@ -106,10 +132,11 @@ TEST_F(EndToEnd, ChromaColoursTheCloudByDepth) {
     const QImage picture = Picture();
     QSet<QRgb> colours;
     for (int y = 0; y < picture.height(); ++y) {
-        for (int x = 0; x < picture.width(); ++x) colours.insert(picture.pixel(x, y));
+        for (int x = 0; x < picture.width(); ++x)
+            colours.insert(picture.pixel(x, y));
     }
-    EXPECT_EQ(colours, (QSet<QRgb>{qRgb(0, 0, 0), qRgb(255, 0, 0), qRgb(0, 255, 32),
-                                   qRgb(64, 0, 255)}))
+    EXPECT_EQ(colours,
+              (QSet<QRgb>{qRgb(0, 0, 0), qRgb(255, 0, 0), qRgb(0, 255, 32), qRgb(64, 0, 255)}))
         << "near red, middle green, far violet-blue on black";
 
     form.RadioGroup1->SetItemIndex(1);  // white: the ramp runs the other way
@@ -117,6 +144,7 @@ TEST_F(EndToEnd, ChromaColoursTheCloudByDepth) {
     EXPECT_EQ(CountBlobs(white, qRgb(64, 0, 255)), 1);
     EXPECT_EQ(CountBlobs(white, qRgb(255, 0, 0)), 1);
     EXPECT_EQ(white.pixel(0, 0), qRgb(255, 255, 255));
+    ExpectWindowShows(white);
 }
 
 }  // namespace
