@@ -14,6 +14,7 @@
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <map>
 #include <string>
 #include <vector>
@@ -107,6 +108,7 @@ struct SceneRig {
 
 constexpr int kFrameIterations = 3000;
 constexpr int kPaintIterations = 400;
+constexpr int kWholePaintIterations = 40;
 constexpr int kRepetitions = 5;
 
 // Shape build when due, morph, copy, view transform and renderer, as a tick
@@ -184,6 +186,61 @@ void Paint(benchmark::State& state, Size size) {
         state.SkipWithError("not every update led to one paint");
 }
 
+// The floor of any paint that copies the changed tiles: the same tiles of the
+// same frames, row by row from the raster into a plain buffer of its size.
+void BareCopy(benchmark::State& state, Size size) {
+    SceneRig rig(size, 0, false);
+    RasterSurface& raster = rig.scene.Image1;
+    raster.ForgetChanges();
+    std::vector<std::uint32_t> target(static_cast<std::size_t>(size.width) * size.height);
+    std::vector<PixelRect> tiles;
+    tiles.reserve(4096);
+    double pixels = 0;
+    double rows = 0;
+    for (auto _ : state) {
+        rig.scene.Timer1Timer();
+        tiles.clear();
+        raster.ForEachChangedRect([&tiles](const PixelRect& r) { tiles.push_back(r); });
+        raster.ForgetChanges();
+        for (const PixelRect& r : tiles) {
+            pixels += double(r.right - r.left) * (r.bottom - r.top);
+            rows += r.bottom - r.top;
+        }
+        const auto start = std::chrono::steady_clock::now();
+        for (const PixelRect& r : tiles) {
+            const std::size_t bytes = static_cast<std::size_t>(r.right - r.left) * 4;
+            for (int y = r.top; y < r.bottom; ++y) {
+                const std::size_t at = static_cast<std::size_t>(y) * size.width + r.left;
+                std::memcpy(target.data() + at, raster.Bits() + at, bytes);
+            }
+        }
+        benchmark::DoNotOptimize(target.data());
+        benchmark::ClobberMemory();
+        const auto end = std::chrono::steady_clock::now();
+        state.SetIterationTime(std::chrono::duration<double>(end - start).count());
+    }
+    state.counters["pixels"] = benchmark::Counter(pixels, benchmark::Counter::kAvgIterations);
+    state.counters["rows"] = benchmark::Counter(rows, benchmark::Counter::kAvgIterations);
+}
+
+// What a paint of the whole area would cost instead, frame by frame.
+void WholePaint(benchmark::State& state, Size size) {
+    PaintRig rig(size);
+    if (!rig.Ready(size)) {
+        state.SkipWithError("the offscreen window did not come up at its size");
+        return;
+    }
+    for (auto _ : state) {
+        rig.scene.scene.Timer1Timer();
+        rig.scene.scene.Image1.ForgetChanges();
+        const auto start = std::chrono::steady_clock::now();
+        rig.area.update();
+        QApplication::processEvents(QEventLoop::AllEvents);
+        const auto end = std::chrono::steady_clock::now();
+        state.SetIterationTime(std::chrono::duration<double>(end - start).count());
+    }
+}
+
 struct PerCall {
     double news = 0;
     double mallocs = 0;
@@ -203,23 +260,38 @@ PerCall FrameAllocations(Size size, int effect) {
     return Per(before, Allocations(), kFrames);
 }
 
-PerCall PaintAllocations(Size size) {
+// A paint's allocations, split where they happen: in UpdateChanged (the
+// update region and the posted update request) and in the event loop that
+// paints and flushes it.
+struct PaintPerCall {
+    PerCall total;
+    PerCall update;
+    PerCall loop;
+};
+
+PaintPerCall PaintAllocations(Size size) {
     PaintRig rig(size);
     for (int i = 0; i < 50; ++i) {
         rig.scene.scene.Timer1Timer();
         rig.Paint();
     }
     constexpr int kPaints = 200;
-    AllocationCount counted{};
+    AllocationCount update{};
+    AllocationCount loop{};
     for (int i = 0; i < kPaints; ++i) {
         rig.scene.scene.Timer1Timer();
         const AllocationCount before = Allocations();
-        rig.Paint();
+        rig.area.UpdateChanged();
+        const AllocationCount between = Allocations();
+        QApplication::processEvents(QEventLoop::AllEvents);
         const AllocationCount after = Allocations();
-        counted.news += after.news - before.news;
-        counted.mallocs += after.mallocs - before.mallocs;
+        update.news += between.news - before.news;
+        update.mallocs += between.mallocs - before.mallocs;
+        loop.news += after.news - between.news;
+        loop.mallocs += after.mallocs - between.mallocs;
     }
-    return Per({}, counted, kPaints);
+    const AllocationCount total{update.news + loop.news, update.mallocs + loop.mallocs};
+    return {Per({}, total, kPaints), Per({}, update, kPaints), Per({}, loop, kPaints)};
 }
 
 struct TickRate {
@@ -266,15 +338,23 @@ public:
                 errors.push_back(run.benchmark_name() + ": " + run.error_message);
                 continue;
             }
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
+            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") {
                 median_us[run.run_name.function_name] = run.GetAdjustedRealTime();
+                for (const auto& [name, counter] : run.counters)
+                    counters[run.run_name.function_name + "." + name] = counter.value;
+            }
         }
     }
     double Us(const std::string& name) const {
         const auto it = median_us.find(name);
         return it == median_us.end() ? -1.0 : it->second;
     }
+    double Counter(const std::string& name) const {
+        const auto it = counters.find(name);
+        return it == counters.end() ? -1.0 : it->second;
+    }
     std::map<std::string, double> median_us;
+    std::map<std::string, double> counters;
     std::vector<std::string> errors;
 };
 
@@ -298,6 +378,16 @@ void Register() {
             ->Unit(benchmark::kMicrosecond);
         benchmark::RegisterBenchmark(Name("Paint", size).c_str(), Paint, size)
             ->Iterations(kPaintIterations)
+            ->Repetitions(kRepetitions)
+            ->UseManualTime()
+            ->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark(Name("BareCopy", size).c_str(), BareCopy, size)
+            ->Iterations(kPaintIterations)
+            ->Repetitions(kRepetitions)
+            ->UseManualTime()
+            ->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark(Name("WholePaint", size).c_str(), WholePaint, size)
+            ->Iterations(kWholePaintIterations)
             ->Repetitions(kRepetitions)
             ->UseManualTime()
             ->Unit(benchmark::kMicrosecond);
@@ -343,10 +433,15 @@ int main(int argc, char** argv) {
     std::vector<PerCall> frame_new(3);
     std::vector<PerCall> chroma_new(3);
     std::vector<PerCall> paint_new(3);
+    std::vector<PerCall> paint_update(3);
+    std::vector<PerCall> paint_loop(3);
     for (int i = 0; i < 3; ++i) {
         frame_new[i] = FrameAllocations(kSizes[i], 0);
         chroma_new[i] = FrameAllocations(kSizes[i], 6);
-        paint_new[i] = PaintAllocations(kSizes[i]);
+        const PaintPerCall paint = PaintAllocations(kSizes[i]);
+        paint_new[i] = paint.total;
+        paint_update[i] = paint.update;
+        paint_loop[i] = paint.loop;
     }
     const TickRate rate = MeasureTickRate();
 
@@ -383,6 +478,24 @@ int main(int argc, char** argv) {
         const double growth = us("Paint", 2) / us("Paint", 0);
         t.Info("paint of Image1, one frame (us)", v[0], v[1], v[2]);
         t.Row("  3840x2160 / 640x480", "", "", Fixed(growth, 2), "<= 2", growth > 0 && growth <= 2);
+        const auto copy = three("BareCopy", 1);
+        t.Info("bare copy of the same tiles (us)", copy[0], copy[1], copy[2]);
+        t.Info("  3840x2160 / 640x480", "", "", Fixed(us("BareCopy", 2) / us("BareCopy", 0), 2));
+        auto counted = [&](const char* what) {
+            std::vector<std::string> v;
+            for (const Size& size : kSizes)
+                v.push_back(Fixed(collector.Counter(Name("BareCopy", size) + "." + what), 0));
+            return v;
+        };
+        const auto pixels = counted("pixels");
+        t.Info("  tiles: pixels per frame", pixels[0], pixels[1], pixels[2]);
+        const auto rows = counted("rows");
+        t.Info("  tiles: row pieces per frame", rows[0], rows[1], rows[2]);
+        t.Info("  paint / bare copy", Fixed(us("Paint", 0) / us("BareCopy", 0), 2),
+               Fixed(us("Paint", 1) / us("BareCopy", 1), 2),
+               Fixed(us("Paint", 2) / us("BareCopy", 2), 2));
+        const auto whole = three("WholePaint", 0);
+        t.Info("paint of the whole area (us)", whole[0], whole[1], whole[2]);
     }
     auto alloc_row = [&](const std::string& what, const std::vector<PerCall>& per, bool mallocs) {
         std::vector<std::string> v;
@@ -402,6 +515,14 @@ int main(int argc, char** argv) {
     }
     alloc_row("operator new per paint", paint_new, false);
     if (CountsMalloc()) alloc_row("malloc per paint", paint_new, true);
+    auto alloc_info = [&](const std::string& what, const std::vector<PerCall>& per) {
+        std::vector<std::string> v;
+        for (const PerCall& p : per)
+            v.push_back(Fixed(p.news, 2) + " + " + Fixed(p.mallocs, 2));
+        t.Info(what, v[0], v[1], v[2]);
+    };
+    alloc_info("  new + malloc in UpdateChanged", paint_update);
+    alloc_info("  new + malloc in the event loop", paint_loop);
     t.Row("timer ticks per second, TForm1", "", "", Fixed(rate.ticks_per_second, 2), "50 +- 1",
           rate.ticks_per_second >= 49 && rate.ticks_per_second <= 51);
     t.Info("frames painted per second, TForm1", "", "", Fixed(rate.paints_per_second, 2));
