@@ -41,7 +41,7 @@ void DrawView(RasterSurface& Image1, const FrameInput& in, const ScreenFrame& fr
 }  // namespace
 
 void Anzeige(RasterSurface& Image1, const FrameInput& in) {
-    const ScreenFrame frame = MakeScreenFrame(Image1.Width(), Image1.Height());
+    const ScreenFrame frame = MakeScreenFrame(Image1.Width(), Image1.Height(), Image1.PixelScale());
     const ColourPair pair = ColourPairOf(in.RadioGroup2);
     const bool black = in.RadioGroup1 == 0;
 

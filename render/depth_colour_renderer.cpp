@@ -26,7 +26,7 @@ std::uint32_t Channel(double c) {
 }  // namespace
 
 void Anzeige_Chroma(RasterSurface& Image1, const FrameInput& in) {
-    const ScreenFrame frame = MakeScreenFrame(Image1.Width(), Image1.Height());
+    const ScreenFrame frame = MakeScreenFrame(Image1.Width(), Image1.Height(), Image1.PixelScale());
     Image1.SetBrushColour(in.RadioGroup1 == 0 ? 0x000000 : 0xFFFFFF);
     Image1.Clear();  // as a whole-area fill, rewriting only what strokes left
     Image1.SetPenMode(RasterMode::Copy);

@@ -1,6 +1,7 @@
 #include "render/projection.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 #include "core/fp_checks.h"
@@ -18,18 +19,25 @@ int ArmEnd(std::int32_t x, std::int64_t offset) {
     return static_cast<int>(std::clamp(std::int64_t{x} + offset, kMin, kMax));
 }
 
+// n device pixels per design pixel, rounded, held to the int range.
+int ScaledSize(int n, double scale) {
+    constexpr double kMin = std::numeric_limits<std::int32_t>::min();
+    constexpr double kMax = std::numeric_limits<std::int32_t>::max();
+    return static_cast<int>(std::clamp(std::round(n * scale), kMin, kMax));
+}
+
 }  // namespace
 
-ScreenFrame MakeScreenFrame(int width, int height) {
+ScreenFrame MakeScreenFrame(int width, int height, double pixel_scale) {
     const double a = width / 320.0;
     const double b = height / 200.0;
-    return {width / 2, height / 2, b < a ? b : a};
+    return {width / 2, height / 2, b < a ? b : a, pixel_scale};
 }
 
 PixelPoint Project(const Point3D& p, StereoView view, double CameraDistance, double EyeOffset,
                    int plane_shift, const ScreenFrame& frame) {
     const double f = CheckedDiv(CameraDistance, CheckedSub(CameraDistance, p.z));
-    const double e = plane_shift;
+    const double e = plane_shift * frame.unit;
     double x = CheckedMul(p.x, f);
     if (view == StereoView::First) {
         x = CheckedSub(CheckedAdd(CheckedMul(CheckedSub(x, EyeOffset), frame.s), frame.cx), e);
@@ -64,6 +72,7 @@ int PointSize(int size, bool dynamic, double d) {
 }
 
 void DrawCross(RasterSurface& Image1, std::int32_t x, std::int32_t y, int n) {
+    if (Image1.PixelScale() != 1.0) n = ScaledSize(n, Image1.PixelScale());
     Image1.SetPenWidth(n);
     Image1.MoveTo(ArmEnd(x, -std::int64_t{n}), y);
     Image1.LineTo(ArmEnd(x, n), y);

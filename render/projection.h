@@ -12,17 +12,19 @@
 namespace kaleidra {
 
 // The 320 x 200 reference area fitted into the drawing area with its aspect
-// kept: centre (cx, cy) and scale s.
+// kept: centre (cx, cy) and scale s; `unit` is the raster's pixel scale, by
+// which the picture-plane shift (given in pixels) grows.
 struct ScreenFrame {
     int cx;
     int cy;
     double s;
+    double unit = 1.0;
 };
 
 // cx = W div 2, cy = H div 2, s = min(W / 320, H / 200) (W / 320 when equal).
 // Any sizes are accepted; a zero size gives s = 0, which draws every point at
 // the centre.
-ScreenFrame MakeScreenFrame(int width, int height);
+ScreenFrame MakeScreenFrame(int width, int height, double pixel_scale = 1.0);
 
 // Which of the stereo pair a point belongs to. View 1 is shifted left by the
 // eye offset and the picture-plane shift, view 2 right by the same amounts.
@@ -60,6 +62,8 @@ int PointSize(int size, bool dynamic, double d);
 // pen's colour and mode. n = 0 draws nothing; a negative n leaves the pen
 // width as it was and draws the strokes with their ends exchanged. Arm ends
 // beyond the int range stop at its limit instead of wrapping to the far side.
+// On a raster with a pixel scale other than 1, n is that many times larger,
+// rounded, so that both arms keep one width and one length.
 void DrawCross(RasterSurface& Image1, std::int32_t x, std::int32_t y, int n);
 
 }  // namespace kaleidra

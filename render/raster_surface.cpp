@@ -53,11 +53,35 @@ void RasterSurface::Resize(int width, int height) {
     width = std::max(width, 0);
     height = std::max(height, 0);
     if (width == width_ && height == height_) return;
+    pixels_.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height),
+                   ToPixel(0x000000));
+    SetSize(width, height);
+    ResetTracking(ToPixel(0x000000));
+}
+
+void RasterSurface::ResizeKeeping(int width, int height, Colour exposed) {
+    width = std::max(width, 0);
+    height = std::max(height, 0);
+    if (width == width_ && height == height_) return;
+    std::vector<std::uint32_t> kept(static_cast<std::size_t>(width) * height, ToPixel(exposed));
+    const int columns = std::min(width, width_);
+    for (int y = 0; y < std::min(height, height_); ++y) {
+        const auto from = pixels_.begin() + static_cast<std::ptrdiff_t>(y) * width_;
+        std::copy(from, from + columns, kept.begin() + static_cast<std::ptrdiff_t>(y) * width);
+    }
+    pixels_.swap(kept);
+    SetSize(width, height);
+    // Which pixels still show the base colour is no longer known: the next
+    // clear rewrites the whole surface.
+    tracked_count_ = 0;
+    tracked_area_ = 0;
+    tracked_overflow_ = true;
+    tracked_bounds_ = PixelRect{0, 0, width_, height_};
+}
+
+void RasterSurface::SetSize(int width, int height) {
     width_ = width;
     height_ = height;
-    pixels_.assign(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_),
-                   ToPixel(0x000000));
-    ResetTracking(ToPixel(0x000000));
     tile_columns_ = (width_ + kChangeTile - 1) / kChangeTile;
     tile_rows_ = (height_ + kChangeTile - 1) / kChangeTile;
     change_words_ = (tile_columns_ + 63) / 64;

@@ -43,6 +43,15 @@ public:
 
     // A negative width or height is taken as 0. A new size starts black.
     void Resize(int width, int height);
+    // A new size that keeps the picture: pixels where the old and the new
+    // size overlap stay, the rest takes the colour `exposed`.
+    void ResizeKeeping(int width, int height, Colour exposed);
+    // Device pixels per pixel of the picture's design. A raster in a scaled
+    // screen's own pixels has the renderers draw their sizes and shifts this
+    // much larger, so that the picture keeps its size and stays crisp. A
+    // scale that is not positive is taken as 1.
+    void SetPixelScale(double scale) { pixel_scale_ = scale > 0 ? scale : 1.0; }
+    double PixelScale() const { return pixel_scale_; }
     int Width() const { return width_; }
     int Height() const { return height_; }
 
@@ -100,6 +109,8 @@ private:
     // to spare; beyond it the record falls back to their bounding box.
     static constexpr int kTrackedCapacity = 1024;
 
+    // The new size's dimensions and change record; the pixels are the caller's.
+    void SetSize(int width, int height);
     // Writes every pixel of r (clipped, not empty) with `pixel`.
     void Fill(const PixelRect& r, std::uint32_t pixel);
     // The whole surface is now `pixel`.
@@ -119,6 +130,7 @@ private:
 
     int width_ = 0;
     int height_ = 0;
+    double pixel_scale_ = 1.0;
     std::vector<std::uint32_t> pixels_;
     Colour brush_ = 0xFFFFFF;
     Colour pen_colour_ = 0x000000;

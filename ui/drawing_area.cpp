@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QRegion>
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 namespace kaleidra {
@@ -13,9 +14,41 @@ DrawingArea::DrawingArea(RasterSurface& surface, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);  // the blit covers everything we own
 }
 
+double DrawingArea::RasterScale(double device_pixel_ratio) {
+    if (device_pixel_ratio <= 0 || device_pixel_ratio == std::floor(device_pixel_ratio)) return 1.0;
+    return device_pixel_ratio;
+}
+
+void DrawingArea::FitRaster(Colour exposed) {
+    const double scale = RasterScale(devicePixelRatioF());
+    const int w = static_cast<int>(std::ceil(width() * scale));
+    const int h = static_cast<int>(std::ceil(height() * scale));
+    if (scale == surface_.PixelScale()) {
+        surface_.ResizeKeeping(w, h, exposed);
+        return;
+    }
+    // A picture of another scale cannot be kept; the next frame draws anew.
+    surface_.SetPixelScale(scale);
+    surface_.Resize(w, h);
+    surface_.SetBrushColour(exposed);
+    surface_.FillRect(0, 0, w, h);
+}
+
 void DrawingArea::UpdateChanged() {
+    const double scale = surface_.PixelScale();
     if (surface_.AllChanged()) {
         update();
+    } else if (surface_.Changed() && scale != 1.0) {
+        // Raster tiles in widget coordinates: bands may now share a row, so
+        // the region is built rectangle by rectangle.
+        QRegion region;
+        surface_.ForEachChangedRect([&](const PixelRect& r) {
+            const int left = static_cast<int>(std::floor(r.left / scale));
+            const int top = static_cast<int>(std::floor(r.top / scale));
+            region += QRect(left, top, static_cast<int>(std::ceil(r.right / scale)) - left,
+                            static_cast<int>(std::ceil(r.bottom / scale)) - top);
+        });
+        update(region);
     } else if (surface_.Changed()) {
         changed_.clear();
         surface_.ForEachChangedRect([this](const PixelRect& r) {
@@ -99,6 +132,25 @@ void DrawingArea::paintEvent(QPaintEvent* event) {
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     // The raster is opaque: a plain copy, no blending.
     painter.setCompositionMode(QPainter::CompositionMode_Source);
+    const double scale = surface_.PixelScale();
+    if (scale != 1.0) {
+        // The raster is in the screen's own pixels: each rectangle, widened
+        // to whole raster pixels, lands on exactly those screen pixels.
+        const QRect raster(0, 0, view_.width(), view_.height());
+        for (const QRect& r : event->region()) {
+            const int left = static_cast<int>(std::floor(r.left() * scale));
+            const int top = static_cast<int>(std::floor(r.top() * scale));
+            const QRect source =
+                QRect(left, top, static_cast<int>(std::ceil((r.right() + 1) * scale)) - left,
+                      static_cast<int>(std::ceil((r.bottom() + 1) * scale)) - top) &
+                raster;
+            if (source.isEmpty()) continue;
+            const QRectF target(source.x() / scale, source.y() / scale, source.width() / scale,
+                                source.height() / scale);
+            painter.drawImage(target, view_, source);
+        }
+        return;
+    }
     // Rectangle by rectangle: one blit of the bounding box would run the
     // whole box through the clip, and Qt hands such long span lists to its
     // thread pool, which costs more than the copy.

@@ -23,6 +23,14 @@ public:
     // Schedules a repaint of what the raster changed since the last call (the
     // whole area after a resize or a whole-area fill) and starts a new record.
     void UpdateChanged();
+    // Sizes the raster to the area, in the screen's own pixels where the
+    // screen's scale is fractional. The picture stays where the old and the
+    // new size overlap; newly exposed pixels take the colour `exposed`.
+    void FitRaster(Colour exposed);
+    // The raster's pixel scale for a screen of this device pixel ratio: the
+    // ratio itself when fractional, else 1 (a whole ratio scales the picture
+    // by whole pixels, which keeps it crisp as it is).
+    static double RasterScale(double device_pixel_ratio);
 
 signals:
     void MouseDown();

@@ -7,6 +7,14 @@
 
 namespace kaleidra {
 
+namespace {
+
+// The effect box gives each of its nine items 12 pixels: a 10-pixel circle
+// leaves two between neighbours.
+constexpr int kRadioIndicator = 10;
+
+}  // namespace
+
 GroupBoxStyle::GroupBoxStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
 
 QRect GroupBoxStyle::subControlRect(ComplexControl control, const QStyleOptionComplex* option,
@@ -18,6 +26,13 @@ QRect GroupBoxStyle::subControlRect(ComplexControl control, const QStyleOptionCo
     if (sub == SC_GroupBoxFrame) rect.setTop(label.center().y());
     if (sub == SC_GroupBoxContents) rect.setTop(label.bottom() + 1);
     return rect;
+}
+
+int GroupBoxStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
+                               const QWidget* widget) const {
+    if (metric == PM_ExclusiveIndicatorWidth || metric == PM_ExclusiveIndicatorHeight)
+        return kRadioIndicator;
+    return QProxyStyle::pixelMetric(metric, option, widget);
 }
 
 void GroupBoxStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,

@@ -5,7 +5,6 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QResizeEvent>
-#include <algorithm>
 
 #include "core/control_defaults.h"
 
@@ -107,6 +106,10 @@ void TForm1::BuildControls() {
     RadioButton1->setChecked(true);
     RadioButton2 = new QRadioButton(GroupBox3);
     RadioButton2->setGeometry(8, 32, kRadioWidth, kRadioHeight);
+    for (QRadioButton* item : {RadioButton1, RadioButton2}) {
+        connect(item, &QRadioButton::toggled, this,
+                [this] { GiveTabFocusToChecked({RadioButton1, RadioButton2}); });
+    }
     Label9 = AddLabel(GroupBox3, 8, 56);
     SpinEdit8 = AddSpin(GroupBox3, SpinField::SpinEdit8, 56, 49, 0);
     Label5 = AddLabel(GroupBox3, 8, 80);
@@ -145,6 +148,8 @@ void TForm1::BuildControls() {
 
     for (QGroupBox* box : findChildren<QGroupBox*>())
         box->setStyle(&group_box_style_);
+    for (QRadioButton* item : findChildren<QRadioButton*>())
+        item->setStyle(&group_box_style_);  // a style does not pass to children
 
     Timer1.setTimerType(Qt::PreciseTimer);
 }
@@ -203,7 +208,7 @@ void TForm1::Init() {
     scene_.Standardwerte();
     Sprache_Init();
 
-    const Colour background = RadioGroup1->ItemIndex() == 1 ? 0xFFFFFF : 0x000000;
+    const Colour background = Background();
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, QColor::fromRgb(RasterSurface::ToPixel(background)));
     setPalette(palette);
@@ -222,6 +227,9 @@ void TForm1::LayoutForHeight() {
             button->move(c, button->y());
         }
     }
+    // The window never gets smaller than the panel and the button box.
+    const QRect panel = GroupBox1->geometry() | GroupBox6->geometry();
+    setMinimumSize(panel.right() + 1, panel.bottom() + 1);
 }
 
 void TForm1::Standardwerte() {
@@ -269,6 +277,7 @@ void TForm1::Sprache_Init() {
          {Label1, Label2, Label3, Label4, Label5, Label6, Label7, Label8, Label9, Label10}) {
         label->adjustSize();
     }
+    NameForScreenReaders();
 
     RadioGroup1->setToolTip(QStringLiteral("Auswahl der Hintergrundfarbe (schwarz oder weiss)"));
     RadioGroup2->setToolTip(
@@ -306,6 +315,29 @@ void TForm1::Sprache_Init() {
     Button2->setToolTip(
         QStringLiteral("Ausblenden des Steuerungspanels (= Mausklick im Anzeigefenster)"));
     Button1->setToolTip(QStringLiteral("Anzeige Programminfo"));
+}
+
+// What a screen reader announces: each field by its label (the rotation
+// fields with the axis), each group by its caption, and the picture.
+void TForm1::NameForScreenReaders() {
+    const std::pair<QLabel*, TSpinEdit*> buddies[] = {
+        {Label6, SpinEdit6}, {Label7, SpinEdit1}, {Label8, SpinEdit7},
+        {Label2, SpinEdit2}, {Label4, SpinEdit5}, {Label9, SpinEdit8},
+        {Label5, SpinEdit3}, {Label10, SpinEdit9}, {Label3, SpinEdit4}};
+    for (const auto& [label, spin] : buddies) {
+        label->setBuddy(spin);
+        spin->setAccessibleName(label->text());
+    }
+    for (TSpinEdit* spin : {SpinEdit6, SpinEdit1, SpinEdit7})
+        spin->setAccessibleName(QStringLiteral("Rotation ") + spin->accessibleName());
+    for (QGroupBox* box : findChildren<QGroupBox*>())
+        box->setAccessibleName(box->title().trimmed());
+    GroupBox1->setAccessibleName(QStringLiteral("Steuerungspanel"));
+    GroupBox6->setAccessibleName(QStringLiteral("Schaltflächen"));
+    Image1->setAccessibleName(QStringLiteral("Anzeige"));
+    Image1->setAccessibleDescription(QStringLiteral(
+        "Die Punktwolke in 3D als Anaglyphenbild; ein Mausklick blendet das "
+        "Steuerungspanel aus oder ein"));
 }
 
 // ---------------------------------------------------------------- handlers
@@ -349,7 +381,7 @@ void TForm1::Button3Click() {
 }
 
 void TForm1::RadioGroup1Click() {
-    scene_.Modell_Ausgabe();
+    HandlerFrame();
 }
 
 void TForm1::RadioGroup2Click() {
@@ -357,22 +389,37 @@ void TForm1::RadioGroup2Click() {
     if (pulfrich) SpinEdit9->SetValue(0);
     SpinEdit3->setEnabled(!pulfrich);
     SpinEdit9->setEnabled(!pulfrich);
-    scene_.Modell_Ausgabe();
+    HandlerFrame();
 }
 
 void TForm1::SpinEdit3Change() {
-    scene_.Modell_Ausgabe();
+    HandlerFrame();
 }
 
 void TForm1::SpinEdit4Change() {
-    scene_.Modell_Ausgabe();
+    HandlerFrame();
 }
 
+// A change handler runs in the middle of the user's input: a click moves the
+// focus, the field left behind clamps and changes, and its frame runs before
+// the click has reached its button. Input that is still queued then waits
+// until that input is delivered, so that no press is separated from its
+// release and no key overtakes another; paints and ticks go on.
+void TForm1::HandlerFrame() {
+    ++handler_frames_;
+    scene_.Modell_Ausgabe();
+    --handler_frames_;
+}
+
+Colour TForm1::Background() const {
+    return RadioGroup1->ItemIndex() == 1 ? 0xFFFFFF : 0x000000;
+}
+
+// The picture fills the client area. The window's size here is already
+// without its frame and title, which the window manager draws.
 void TForm1::FormResize() {
-    const int w = std::max(width() - 10, 0);
-    const int h = std::max(height() - 35, 0);
-    Image1->setGeometry(0, 0, w, h);
-    scene_.Image1.Resize(w, h);
+    Image1->setGeometry(rect());
+    Image1->FitRaster(Background());
 }
 
 void TForm1::resizeEvent(QResizeEvent* event) {
@@ -425,7 +472,8 @@ bool TForm1::Panel::RadioButton2() const {
 
 void TForm1::Window::ProcessMessages() {
     form_.Image1->UpdateChanged();  // only the crosses that went and came
-    QApplication::processEvents(QEventLoop::AllEvents);
+    QApplication::processEvents(form_.handler_frames_ > 0 ? QEventLoop::ExcludeUserInputEvents
+                                                          : QEventLoop::AllEvents);
 }
 
 void TForm1::Window::ShowErrorBox() {

@@ -142,8 +142,11 @@ private:
     void ConnectHandlers();
     void Init();
     void Sprache_Init();
+    void NameForScreenReaders();
     void FormResize();
     void PostTick();
+    void HandlerFrame();
+    Colour Background() const;
     TSpinEdit* AddSpin(QWidget* box, kaleidra::SpinField field, int left, int top,
                        int design_value);
     QLabel* AddLabel(QWidget* box, int left, int top);
@@ -158,6 +161,8 @@ private:
     std::array<TSpinEdit*, 9> spins_{};
     std::array<QCheckBox*, 3> checks_{};
     bool tick_pending_ = false;
+    // Frames run by change handlers, under way (nested ones included).
+    int handler_frames_ = 0;
 };
 
 }  // namespace kaleidra

@@ -5,10 +5,20 @@
 
 namespace kaleidra {
 
+void GiveTabFocusToChecked(const QList<QRadioButton*>& items) {
+    for (QRadioButton* item : items) {
+        const Qt::FocusPolicy policy = item->focusPolicy();
+        item->setFocusPolicy(item->isChecked() ? Qt::FocusPolicy(policy | Qt::TabFocus)
+                                               : Qt::FocusPolicy(policy & ~Qt::TabFocus));
+    }
+}
+
 RadioGroup::RadioGroup(QWidget* parent) : QGroupBox(parent) {
     buttons_.setExclusive(true);
     connect(&buttons_, &QButtonGroup::idToggled, this, [this](int, bool checked) {
-        if (checked) emit Click();
+        if (!checked) return;
+        GiveTabFocusToChecked(items_);
+        emit Click();
     });
 }
 

@@ -8,6 +8,12 @@
 
 namespace kaleidra {
 
+// Tab into a set of exclusive radio items lands on the checked one: only it
+// takes the tab focus. The toolkit moves the tab focus only when an item
+// receives the focus, so a check set by code would leave it on the item the
+// user last clicked.
+void GiveTabFocusToChecked(const QList<QRadioButton*>& items);
+
 // A captioned box of radio items stacked in one column, with an item index.
 // Click() fires whenever the selected item changes, by the user or by code,
 // so restoring a default raises the same handler as a click.

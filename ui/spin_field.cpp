@@ -15,6 +15,9 @@ TSpinEdit::TSpinEdit(QWidget* parent) : QAbstractSpinBox(parent) {
     setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
     setKeyboardTracking(true);
     lineEdit()->setText(QStringLiteral("0"));
+    // The arrows follow the value at once, however the text changed; the
+    // toolkit would redraw them only when the mouse passes.
+    connect(lineEdit(), &QLineEdit::textChanged, this, qOverload<>(&QWidget::update));
     connect(lineEdit(), &QLineEdit::textChanged, this, &TSpinEdit::Change);
 }
 

@@ -184,9 +184,16 @@ TEST(IncrementalClear, RandomFramesMatchAFullClearAndRedrawPixelForPixel) {
             int w = 0;
             int h = 0;
             random.Size(w, h);
-            image.Resize(w, h);
+            // What the window showed is gone only when the size changes.
+            if (w != image.Width() || h != image.Height())
+                shown.assign(static_cast<std::size_t>(w) * h, 0xDEADBEEFu);
+            // A window resized while stopped keeps its picture.
+            if (random.Chance(0.5)) {
+                image.ResizeKeeping(w, h, random.AnyColour());
+            } else {
+                image.Resize(w, h);
+            }
             fresh.Resize(w, h);
-            shown.assign(static_cast<std::size_t>(w) * h, 0xDEADBEEFu);
         }
         if (random.Chance(0.04)) {  // as the window's start-up fill
             image.SetBrushColour(random.AnyColour());
@@ -391,6 +398,13 @@ TEST(ChangeRecord, NamesTheTilesWrittenAndStartsAnewWhenForgotten) {
     image.Resize(41, 20);
     EXPECT_TRUE(image.AllChanged());
     EXPECT_EQ(image.Pixel(0, 0), 0x000000u);
+
+    image.FillRect(0, 0, 41, 20);  // green
+    image.ForgetChanges();
+    image.ResizeKeeping(50, 10, 0xFFFFFF);
+    EXPECT_TRUE(image.AllChanged());
+    EXPECT_EQ(image.Pixel(40, 9), 0x00FF00u) << "kept where the sizes overlap";
+    EXPECT_EQ(image.Pixel(41, 0), 0xFFFFFFu) << "exposed";
 }
 
 }  // namespace

@@ -242,8 +242,9 @@ click $morph_x $morph_y
 xdotool key Tab space
 settle
 shot tabbed2
+# "direkt" must look as "weiss" does: not selected, no focus ring.
 check "Tab into the projection group lands on parallel" \
-  same tabbed2 tabbed2 14 14 16 359 16 23
+  same tabbed2 tabbed2 10 10 16 377 16 36
 stop_app
 
 # ------------------------------------------------------------------ Wayland

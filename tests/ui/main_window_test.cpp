@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -42,7 +43,7 @@ protected:
 
 struct SpinCase {
     SpinField field;
-    const char* label;
+    const char* label;  // also what a screen reader announces, but for X, Y, Z
     int minimum;
     int maximum;
     int standard;
@@ -50,11 +51,11 @@ struct SpinCase {
 };
 
 const SpinCase kSpinCases[] = {
-    {SpinField::SpinEdit6, "X", -10, 10, 0,
+    {SpinField::SpinEdit6, "Rotation X", -10, 10, 0,
      "Rotationsgeschwindikeit und Drehrichtung X-Achse [-10..10]"},
-    {SpinField::SpinEdit1, "Y", -10, 10, 2,
+    {SpinField::SpinEdit1, "Rotation Y", -10, 10, 2,
      "Rotationsgeschwindikeit und Drehrichtung Y-Achse [-10..10]"},
-    {SpinField::SpinEdit7, "Z", -10, 10, 0,
+    {SpinField::SpinEdit7, "Rotation Z", -10, 10, 0,
      "Rotationsgeschwindikeit und Drehrichtung z-Achse [-10..10]"},
     {SpinField::SpinEdit2, "Wechsel", 0, 50, 6,
      "Geschwindigkeit des Modellwechsels festlegen [0..50] (0 = kein Modellwechsel, nur "
@@ -69,15 +70,33 @@ const SpinCase kSpinCases[] = {
     {SpinField::SpinEdit4, "Größe", 1, 10, 4, "Größe der Einzelpunkte in Pixel festlegen [1..10]"},
 };
 
+QString AccessibleText(QWidget* widget, QAccessible::Text kind) {
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+    return face ? face->text(kind) : QString();
+}
+
 TEST_F(MainWindowTest, EverySpinFieldHasItsRangeDefaultAndHint) {
     for (const SpinCase& c : kSpinCases) {
-        const TSpinEdit* spin = form.Spin(c.field);
+        TSpinEdit* spin = form.Spin(c.field);
         EXPECT_EQ(spin->MinValue(), c.minimum) << c.label;
         EXPECT_EQ(spin->MaxValue(), c.maximum) << c.label;
         EXPECT_EQ(spin->Value(), c.standard) << c.label;
         EXPECT_EQ(spin->toolTip(), QString::fromUtf8(c.hint)) << c.label;
         EXPECT_EQ(spin->size(), QSize(41, 22)) << c.label;
+        EXPECT_EQ(AccessibleText(spin, QAccessible::Name), QString::fromUtf8(c.label));
     }
+}
+
+TEST_F(MainWindowTest, ScreenReadersFindANameForEveryControlAndADescribedPicture) {
+    for (QWidget* control : form.findChildren<QWidget*>()) {
+        if (!qobject_cast<QAbstractButton*>(control) && !qobject_cast<QGroupBox*>(control))
+            continue;
+        EXPECT_FALSE(AccessibleText(control, QAccessible::Name).trimmed().isEmpty())
+            << control->metaObject()->className();
+    }
+    EXPECT_EQ(AccessibleText(form.RadioGroup2, QAccessible::Name),
+              QStringLiteral("Anaglyph | Effekt"));
+    EXPECT_FALSE(AccessibleText(form.Image1, QAccessible::Description).isEmpty());
 }
 
 TEST_F(MainWindowTest, CaptionsItemsAndHintsAreTheGermanTexts) {
@@ -153,7 +172,7 @@ TEST_F(MainWindowTest, ChoicesStartAtTheirDefaultsAndTheButtonReadsStop) {
 
 TEST_F(MainWindowTest, TheDrawingAreaStartsClearedToTheBackground) {
     const RasterSurface& image = form.scene().Image1;
-    EXPECT_EQ(form.Image1->geometry(), QRect(0, 0, form.width() - 10, form.height() - 35));
+    EXPECT_EQ(form.Image1->geometry(), form.rect()) << "the whole client area";
     ASSERT_EQ(image.Width(), form.Image1->width());
     ASSERT_EQ(image.Height(), form.Image1->height());
     EXPECT_EQ(image.Pixel(0, 0), 0x000000u);
@@ -175,14 +194,14 @@ TEST_F(MainWindowTest, ButtonBoxMovesUnderThePanelOnlyWhenTheWindowIsTallerThan7
     }
 }
 
-TEST_F(MainWindowTest, ATinyWindowGivesAnEmptyDrawingAreaAndFramesStillRun) {
+TEST_F(MainWindowTest, AWindowShrunkToNothingKeepsThePanelWholeAndTheAreaFilled) {
     form.showNormal();
     form.resize(4, 4);
     QApplication::processEvents();
-    EXPECT_EQ(form.Image1->width(), 0);
-    EXPECT_EQ(form.Image1->height(), 0);
-    EXPECT_EQ(form.scene().Image1.Width(), 0);
-    form.RadioGroup1->SetItemIndex(1);  // runs a frame into the empty raster
+    EXPECT_EQ(form.size(), QSize(225, 561)) << "the panel and the button box beside it";
+    EXPECT_EQ(form.Image1->geometry(), form.rect());
+    EXPECT_EQ(form.scene().Image1.Width(), 225);
+    form.RadioGroup1->SetItemIndex(1);  // runs a frame
     EXPECT_EQ(form.StartButton->text(), QStringLiteral("START")) << "no fault, no recovery";
 }
 
