@@ -7,7 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/setup.sh
+bash scripts/setup.sh build test
 cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DKALEIDRA_BUILD_BENCH=ON \
   -DKALEIDRA_BUILD_TESTS=OFF -DKALEIDRA_SANITIZE=OFF >/dev/null
 cmake --build build/bench -j "$(nproc)" --target kaleidra_bench

@@ -11,7 +11,7 @@ cd "$(dirname "$0")/.."
 seconds="${FUZZ_SECONDS:-60}"
 jobs="${JOBS:-2}"
 
-bash scripts/setup.sh
+bash scripts/setup.sh build fuzz
 cmake -S . -B build/fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DKALEIDRA_BUILD_UI=OFF -DKALEIDRA_BUILD_TESTS=OFF -DKALEIDRA_BUILD_FUZZ=ON
 cmake --build build/fuzz -j "$jobs" --target spin_text_fuzz frame_fuzz

@@ -8,7 +8,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/setup.sh
+bash scripts/setup.sh build test
 app="${KALEIDRA_APP:-build/dev/app/kaleidra}"
 if [ ! -x "$app" ]; then
   cmake --preset dev

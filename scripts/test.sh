@@ -10,7 +10,7 @@ if [ "${1:-}" = "--asan" ]; then
   preset=asan
 fi
 
-bash scripts/setup.sh
+bash scripts/setup.sh build test session
 cmake --preset "$preset"
 cmake --build --preset "$preset" -j "$(nproc)"
 export QT_QPA_PLATFORM=offscreen

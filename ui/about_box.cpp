@@ -10,6 +10,7 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <cmath>
 
 #include "core/control_panel.h"
 #include "core/random_source.h"
@@ -28,6 +29,8 @@ constexpr int kPictureWidth = 100;
 constexpr int kPictureHeight = 51;
 constexpr int kPictureShape = 11;  // four rings about the centre
 constexpr double kPictureScale = 1.2;
+// Room the button's frame and padding take from the link caption's width.
+constexpr int kLinkMargin = 10;
 
 // The classic faces of the dialog are not found on Linux; the desktop's
 // sans-serif face at the same pixel heights keeps the designed geometry.
@@ -46,13 +49,21 @@ void SetTextColour(QWidget* widget, QPalette::ColorRole role, const QColor& colo
     widget->setPalette(palette);
 }
 
-// The link caption. The address is wider than the 121-pixel button at the
-// caption's size, so it breaks after the host's first label.
+// The link caption: the host of the address, whole on one line. Where the
+// desktop's face runs too wide for the button, the face is narrowed just
+// enough; a host broken over two lines reads as two addresses.
 QString LinkCaption() {
-    QString host = QUrl(QString::fromLatin1(kWebAddress)).host();
-    const int dot = host.indexOf(QLatin1Char('.'));
-    if (dot > 0) host.insert(dot + 1, QLatin1Char('\n'));
-    return host;
+    return QUrl(QString::fromLatin1(kWebAddress)).host();
+}
+
+QFont LinkFont(const QString& caption, int room) {
+    QFont font = DialogFont(12, true, true);
+    // Hinted glyphs do not narrow in proportion: step down until it fits.
+    for (int stretch = 100; stretch > 50; --stretch) {
+        font.setStretch(stretch);
+        if (QFontMetrics(font).horizontalAdvance(caption) <= room) break;
+    }
+    return font;
 }
 
 // Fixed settings for the picture: red/cyan on black with small crosses of one
@@ -100,12 +111,17 @@ public:
 
 }  // namespace
 
-QImage ProgramPicture() {
+QImage ProgramPicture(double device_pixel_ratio) {
     PicturePanel panel;
     QuietToolkit toolkit;
     FixedSource random;
     Scene scene(panel, toolkit, random);
-    scene.Image1.Resize(kPictureWidth, kPictureHeight);
+    // Drawn in the screen's own pixels, so that it stays crisp at any scale.
+    const double scale = device_pixel_ratio > 0 ? device_pixel_ratio : 1.0;
+    const int width = static_cast<int>(std::ceil(kPictureWidth * scale));
+    const int height = static_cast<int>(std::ceil(kPictureHeight * scale));
+    scene.Image1.SetPixelScale(scale);
+    scene.Image1.Resize(width, height);
     BuildShape(kPictureShape, scene.ShapeSet, random);
     // A little larger than in the window, so the rings fill the small frame.
     for (int i = 1; i <= kPointCount; ++i) {
@@ -117,16 +133,17 @@ QImage ProgramPicture() {
     scene.Modell_Ausgabe();
 
     const RasterSurface& raster = scene.Image1;
-    QImage picture(kPictureWidth, kPictureHeight, QImage::Format_ARGB32);
+    QImage picture(width, height, QImage::Format_ARGB32);
     // The bottom-left pixel names the colour that is see-through.
-    const std::uint32_t transparent = raster.Bits()[std::size_t{kPictureHeight - 1} * kPictureWidth];
-    for (int y = 0; y < kPictureHeight; ++y) {
-        const std::uint32_t* in = raster.Bits() + static_cast<std::size_t>(y) * kPictureWidth;
+    const std::uint32_t transparent = raster.Bits()[std::size_t(height - 1) * width];
+    for (int y = 0; y < height; ++y) {
+        const std::uint32_t* in = raster.Bits() + static_cast<std::size_t>(y) * width;
         auto* out = reinterpret_cast<QRgb*>(picture.scanLine(y));
-        for (int x = 0; x < kPictureWidth; ++x) {
+        for (int x = 0; x < width; ++x) {
             out[x] = in[x] == transparent ? qRgba(0, 0, 0, 0) : (in[x] | 0xFF000000u);
         }
     }
+    picture.setDevicePixelRatio(scale);
     return picture;
 }
 
@@ -195,8 +212,6 @@ void TAboutBox::BuildComponents() {
 
     ProgramIcon = new QLabel(Panel1);
     ProgramIcon->setGeometry(64, 152, 100, 51);
-    ProgramIcon->setScaledContents(true);
-    ProgramIcon->setPixmap(QPixmap::fromImage(ProgramPicture()));
 
     Internet = new QPushButton(Panel1);
     Internet->setGeometry(56, 240, 121, 57);
@@ -214,8 +229,11 @@ void TAboutBox::Init() {
     GetVersionInfo();
     Dateiversion->setText(QStringLiteral("Build ") + FileVersion);
     Dateiversion->adjustSize();
+    // The picture for the screen the box is shown on.
+    ProgramIcon->setPixmap(QPixmap::fromImage(ProgramPicture(devicePixelRatioF())));
     SetTextColour(Version, QPalette::WindowText, Qt::black);
     Internet->setText(LinkCaption());
+    Internet->setFont(LinkFont(Internet->text(), Internet->width() - kLinkMargin));
     SetTextColour(Internet, QPalette::ButtonText, Qt::black);
 }
 

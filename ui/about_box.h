@@ -86,7 +86,8 @@ private:
 };
 
 // The picture inside the info box: four rings of points drawn by the program's
-// own anaglyph renderer into a 100 x 51 raster, its background transparent.
-QImage ProgramPicture();
+// own anaglyph renderer into a 100 x 51 raster, its background transparent;
+// for a scaled screen in that screen's pixels, with its device pixel ratio.
+QImage ProgramPicture(double device_pixel_ratio = 1.0);
 
 }  // namespace kaleidra

@@ -84,7 +84,7 @@ start_app() {
   wait_for 10 found_window || { echo "session: no window appeared"; cat "$work/app.log"; exit 1; }
   wait_for 10 maximised || { echo "session: the window was not maximised"; exit 1; }
   xdotool mousemove --window "$window" 800 500  # off the panel: no hover anywhere
-  sleep 0.3
+  [ -z "${face:-}" ] || wait_for 5 panel_shown
 }
 stop_app() {
   kill "$app_pid" 2>/dev/null
@@ -98,7 +98,6 @@ type_into() {  # type_into X Y TEXT: click into a field, replace its text
   click "$1" "$2"
   xdotool key ctrl+a type "$3"
 }
-settle() { sleep 0.4; }
 
 # The window's own pixels.
 shot() { import -window "$window" "$work/$1.png" 2>/dev/null; }
@@ -115,6 +114,10 @@ same() {  # same SHOT_A SHOT_B W H XA YA [XB YB]: identical crops
     null: 2>&1)"
   [ "$d" = "0" ]
 }
+sized() {  # sized W H: the window manager has given the window this size
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  [ "$WIDTH" -eq "$1" ] && [ "$HEIGHT" -eq "$2" ]
+}
 
 # Where things are, by the designed layout: the panel at the left, the button
 # box beside it.
@@ -125,7 +128,7 @@ basis_x=80 basis_y=426                  # "Basis"
 wechsel_x=80 wechsel_y=297              # "Wechsel"
 morph_x=80 morph_y=321                  # "Morph"
 schwarz_x=40 schwarz_y=30 weiss_x=40 weiss_y=42
-rotblau_x=40 rotblau_y=95
+rotblau_x=40 rotblau_y=95 direkt_x=40 direkt_y=380
 
 panel_shown() { shot panel; [ "$(pixel panel $face_x $face_y)" = "$face" ]; }
 panel_hidden() { shot panel; [ "$(pixel panel $face_x $face_y)" != "$face" ]; }
@@ -137,6 +140,12 @@ picture_still() {
   same still_a still_b 1000 600 300 200
 }
 picture_moves() { ! picture_still; }
+# Stops the animation and waits for the picture to stand still: the input
+# sent before has then been handled, as the program takes it in order.
+stop_and_wait() {
+  click $stop_x $stop_y
+  wait_for 5 picture_still
+}
 
 # ------------------------------------------------------------------ faults
 
@@ -153,8 +162,7 @@ click 800 500
 check "a press on the picture brings the panel back" wait_for 3 panel_shown
 type_into $basis_x $basis_y 12
 click $stop_x $stop_y
-settle
-check "a click on STOP after typing 12 into Basis stops the animation" picture_still
+check "a click on STOP after typing 12 into Basis stops the animation" wait_for 3 picture_still
 click $stop_x $stop_y
 check "a second click starts it again" wait_for 3 picture_moves
 
@@ -163,23 +171,25 @@ start_app
 type_into $wechsel_x $wechsel_y 0
 xdotool key Tab
 click $standard_x $standard_y
-settle
-shot arrows
 # "Wechsel" (6) and "Morph" (1) are both inside their ranges: equal arrows.
-check "after Standard the arrows of Wechsel look like those of Morph" \
-  same arrows arrows 16 22 $((wechsel_x + 9)) $((wechsel_y - 11)) $((morph_x + 9)) $((morph_y - 11))
+arrows_alike() {
+  shot arrows
+  same arrows arrows 16 22 $((wechsel_x + 9)) $((wechsel_y - 11)) $((morph_x + 9)) \
+    $((morph_y - 11))
+}
+check "after Standard the arrows of Wechsel look like those of Morph" wait_for 3 arrows_alike
 
 # 3. The picture fills the whole client area.
 start_app
 click $weiss_x $weiss_y
-click $stop_x $stop_y
-settle
-shot white
+stop_and_wait
 w=$WIDTH h=$HEIGHT
-check "on weiss the right edge of the window is white" \
-  test "$(count_colour white $((w - 8)) 200 8 400 ffffff)" -eq 3200
-check "on weiss the bottom edge of the window is white" \
-  test "$(count_colour white 300 $((h - 20)) 1000 20 ffffff)" -eq 20000
+edges_white() {
+  shot white
+  [ "$(count_colour white $((w - 8)) 200 8 400 ffffff)" -eq 3200 ] &&
+    [ "$(count_colour white 300 $((h - 20)) 1000 20 ffffff)" -eq 20000 ]
+}
+check "on weiss the right and bottom edges of the window are white" edges_white
 click $vollbild_x $vollbild_y
 wait_for 3 panel_hidden
 click $((w - 4)) $((h / 2))
@@ -189,31 +199,30 @@ check "a press on the right edge brings the panel back" wait_for 3 panel_shown
 xdotool mousemove 800 8 click --repeat 2 --delay 80 1  # the title bar: unmaximise
 wait_for 5 eval '! maximised'
 xdotool windowsize "$window" 900 650
-settle
+wait_for 5 sized 900 650 && wait_for 5 picture_still
 shot before_resize
 xdotool windowsize "$window" 1100 750
-settle
-shot after_resize
+wait_for 5 sized 1100 750
+exposed_white() {
+  shot after_resize
+  [ "$(count_colour after_resize 900 0 200 750 ffffff)" -eq 150000 ]
+}
+check "the newly exposed part shows the background (white)" wait_for 3 exposed_white
 check "a resize while stopped keeps the picture where it overlaps" \
   same before_resize after_resize 670 650 230 0
-check "the newly exposed part shows the background (white)" \
-  test "$(count_colour after_resize 900 0 200 750 ffffff)" -eq 150000
 
 # 7. The window cannot be shrunk below its panel.
 xdotool windowsize "$window" 400 300
-settle
-eval "$(xdotool getwindowgeometry --shell "$window")"
-check "a window sized 400x300 keeps the panel and the buttons ($WIDTH x $HEIGHT)" \
+wait_for 5 eval '! sized 1100 750'
+check "a window sized 400x300 keeps the panel and the buttons (now $WIDTH x $HEIGHT)" \
   test "$WIDTH" -ge 225 -a "$HEIGHT" -ge 561
 
 # 5. The effect group's indicators stand apart.
 start_app
-click $stop_x $stop_y
-settle
-shot radios
 # Down the column through the indicators' centres, the runs that are not the
 # face: nine indicators with a gap of two face pixels or more between them.
 indicator_runs() {
+  shot radios
   convert "$work/radios.png" -crop "1x116+22+68" +repage -depth 8 txt:- 2>/dev/null |
     awk -v face="#$face" 'NR > 1 {
       on = (tolower($3) != tolower(face))
@@ -222,8 +231,9 @@ indicator_runs() {
       was = on
     } END { print runs "," touching + 0 }'
 }
-check "nine separate radio indicators ($(indicator_runs) runs, touching)" \
-  test "$(indicator_runs)" = "9,0"
+indicators_apart() { [ "$(indicator_runs)" = "9,0" ]; }
+check "nine separate radio indicators (runs, touching: $(indicator_runs))" \
+  wait_for 3 indicators_apart
 
 # 6. Tab into a radio group lands on its selected item.
 start_app
@@ -231,16 +241,18 @@ click $rotblau_x $rotblau_y
 click $standard_x $standard_y
 click $schwarz_x $schwarz_y
 xdotool key Tab space  # Space selects whichever item has the focus
-settle
+stop_and_wait
 shot tabbed
 check "Tab into the effect group lands on Rot/Cyan (cyan crosses, no blue)" \
   test "$(count_colour tabbed 300 0 1300 981 0000ff)" -eq 0 -a \
   "$(count_colour tabbed 300 0 1300 981 00ffff)" -gt 100
-click 40 366  # "direkt"
+click $direkt_x $direkt_y
 click $standard_x $standard_y
 click $morph_x $morph_y
 xdotool key Tab space
-settle
+click $stop_x $stop_y  # starts it again, so that stopping can show the keys were handled
+wait_for 3 picture_moves
+stop_and_wait
 shot tabbed2
 # "direkt" must look as "weiss" does: not selected, no focus ring.
 check "Tab into the projection group lands on parallel" \

@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <QRegion>
 #include <QSet>
+#include <cmath>
 #include <vector>
 
 #include "ui/main_window.h"
@@ -63,20 +64,23 @@ protected:
     TForm1 form;
 };
 
-// Connected areas of exactly one colour (4-neighbourhood).
-int CountBlobs(const QImage& image, QRgb colour) {
+// Visits each connected area of exactly one colour (4-neighbourhood) with
+// its pixels.
+template <typename Visit>
+void ForEachBlob(const QImage& image, QRgb colour, Visit&& visit) {
     std::vector<char> seen(static_cast<std::size_t>(image.width() * image.height()), 0);
     std::vector<QPoint> stack;
-    int blobs = 0;
+    std::vector<QPoint> blob;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
             if (seen[y * image.width() + x] || image.pixel(x, y) != colour) continue;
-            ++blobs;
+            blob.clear();
             stack.push_back({x, y});
             seen[y * image.width() + x] = 1;
             while (!stack.empty()) {
                 const QPoint p = stack.back();
                 stack.pop_back();
+                blob.push_back(p);
                 const QPoint next[] = {
                     {p.x() + 1, p.y()}, {p.x() - 1, p.y()}, {p.x(), p.y() + 1}, {p.x(), p.y() - 1}};
                 for (const QPoint& n : next) {
@@ -88,9 +92,31 @@ int CountBlobs(const QImage& image, QRgb colour) {
                     stack.push_back(n);
                 }
             }
+            visit(blob);
         }
     }
+}
+
+int CountBlobs(const QImage& image, QRgb colour) {
+    int blobs = 0;
+    ForEachBlob(image, colour, [&](const std::vector<QPoint>&) { ++blobs; });
     return blobs;
+}
+
+// A cross whose two arms have one width and one length is its own mirror
+// image across the diagonal of its bounding square.
+bool EqualArms(const std::vector<QPoint>& blob) {
+    QRect box;
+    for (const QPoint& p : blob)
+        box |= QRect(p, QSize(1, 1));
+    if (box.width() != box.height()) return false;
+    QSet<std::pair<int, int>> pixels;
+    for (const QPoint& p : blob)
+        pixels.insert({p.x() - box.x(), p.y() - box.y()});
+    for (const auto& [x, y] : pixels) {
+        if (!pixels.contains({y, x})) return false;
+    }
+    return true;
 }
 
 TEST_F(EndToEnd, RedAndCyanCrossesForEveryVisiblePointOnBlack) {
@@ -145,6 +171,46 @@ TEST_F(EndToEnd, ChromaColoursTheCloudByDepth) {
     EXPECT_EQ(CountBlobs(white, qRgb(255, 0, 0)), 1);
     EXPECT_EQ(white.pixel(0, 0), qRgb(255, 255, 255));
     ExpectWindowShows(white);
+}
+
+// Run at the screen's own scale and, from CTest, at 150 %: the window shows
+// the raster's pixels one for one, and every cross keeps equal arms.
+TEST_F(EndToEnd, EveryCrossKeepsEqualArmsOnTheScreensOwnPixels) {
+    PointSet grid;
+    for (int k = 1; k <= kPointCount; ++k) {
+        grid[k] = {-45.0 + 10 * ((k - 1) % 10), -45.0 + 10 * ((k - 1) / 10), 0.0};
+    }
+    HoldCloud(grid);
+    form.SpinEdit9->SetValue(5);
+    form.SpinEdit3->SetValue(3);  // its handler runs the frame
+    QApplication::processEvents();
+
+    const double ratio = form.devicePixelRatioF();
+    const RasterSurface& raster = form.scene().Image1;
+    const double scale = DrawingArea::RasterScale(ratio);
+    EXPECT_EQ(raster.Width(), static_cast<int>(std::ceil(form.Image1->width() * scale)));
+    EXPECT_EQ(raster.PixelScale(), scale);
+
+    // Right of the panels, where the whole cloud lies.
+    const QImage shown = WindowImage(form);
+    ASSERT_FALSE(shown.isNull());
+    const int left = static_cast<int>(std::ceil(230 * ratio));
+    const QImage part = shown.copy(left, 0, raster.Width() - left, raster.Height());
+    int crosses = 0;
+    int equal = 0;
+    ForEachBlob(part, qRgb(255, 0, 0), [&](const std::vector<QPoint>& blob) {
+        ++crosses;
+        if (EqualArms(blob)) ++equal;
+    });
+    EXPECT_EQ(crosses, 100);
+    EXPECT_EQ(equal, crosses) << "at a device pixel ratio of " << ratio;
+    if (scale != ratio) return;  // whole ratios scale the raster by whole pixels
+    for (int y = 0; y < part.height(); ++y) {
+        for (int x = 0; x < part.width(); ++x) {
+            ASSERT_EQ(part.pixel(x, y), RasterSurface::ToPixel(raster.Pixel(x + left, y)))
+                << x + left << ", " << y;
+        }
+    }
 }
 
 }  // namespace
