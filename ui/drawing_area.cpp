@@ -14,6 +14,19 @@ DrawingArea::DrawingArea(RasterSurface& surface, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);  // the blit covers everything we own
 }
 
+namespace {
+
+// The whole pixels that cover left <= x < right, top <= y < bottom once
+// multiplied by `factor`.
+QRect CoveringRect(int left, int top, int right, int bottom, double factor) {
+    const int l = static_cast<int>(std::floor(left * factor));
+    const int t = static_cast<int>(std::floor(top * factor));
+    return QRect(l, t, static_cast<int>(std::ceil(right * factor)) - l,
+                 static_cast<int>(std::ceil(bottom * factor)) - t);
+}
+
+}  // namespace
+
 double DrawingArea::RasterScale(double device_pixel_ratio) {
     if (device_pixel_ratio <= 0 || device_pixel_ratio == std::floor(device_pixel_ratio)) return 1.0;
     return device_pixel_ratio;
@@ -43,10 +56,7 @@ void DrawingArea::UpdateChanged() {
         // the region is built rectangle by rectangle.
         QRegion region;
         surface_.ForEachChangedRect([&](const PixelRect& r) {
-            const int left = static_cast<int>(std::floor(r.left / scale));
-            const int top = static_cast<int>(std::floor(r.top / scale));
-            region += QRect(left, top, static_cast<int>(std::ceil(r.right / scale)) - left,
-                            static_cast<int>(std::ceil(r.bottom / scale)) - top);
+            region += CoveringRect(r.left, r.top, r.right, r.bottom, 1.0 / scale);
         });
         update(region);
     } else if (surface_.Changed()) {
@@ -138,12 +148,8 @@ void DrawingArea::paintEvent(QPaintEvent* event) {
         // to whole raster pixels, lands on exactly those screen pixels.
         const QRect raster(0, 0, view_.width(), view_.height());
         for (const QRect& r : event->region()) {
-            const int left = static_cast<int>(std::floor(r.left() * scale));
-            const int top = static_cast<int>(std::floor(r.top() * scale));
             const QRect source =
-                QRect(left, top, static_cast<int>(std::ceil((r.right() + 1) * scale)) - left,
-                      static_cast<int>(std::ceil((r.bottom() + 1) * scale)) - top) &
-                raster;
+                CoveringRect(r.left(), r.top(), r.right() + 1, r.bottom() + 1, scale) & raster;
             if (source.isEmpty()) continue;
             const QRectF target(source.x() / scale, source.y() / scale, source.width() / scale,
                                 source.height() / scale);
