@@ -14,6 +14,9 @@ foreach(path
     ${STAGE}/bin/kaleidra
     ${desktop}
     ${STAGE}/share/icons/hicolor/scalable/apps/kaleidra.svg
+    ${STAGE}/share/man/man1/kaleidra.1.gz
+    ${STAGE}/share/doc/kaleidra/copyright
+    ${STAGE}/share/doc/kaleidra/changelog.gz
     ${metainfo})
   if(NOT EXISTS ${path})
     message(FATAL_ERROR "not installed: ${path}")

@@ -16,6 +16,10 @@ cmake -S . -B build/fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWith
   -DKALEIDRA_BUILD_UI=OFF -DKALEIDRA_BUILD_TESTS=OFF -DKALEIDRA_BUILD_FUZZ=ON
 cmake --build build/fuzz -j "$jobs" --target spin_text_fuzz frame_fuzz
 
+# Crash reports with function names and lines.
+export ASAN_SYMBOLIZER_PATH=/usr/lib/llvm-14/bin/llvm-symbolizer
+export UBSAN_SYMBOLIZER_PATH="$ASAN_SYMBOLIZER_PATH"
+
 for target in spin_text_fuzz frame_fuzz; do
   run="build/fuzz/run/$target"
   mkdir -p "$run/corpus"

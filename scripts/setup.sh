@@ -4,21 +4,23 @@
 #   setup.sh build            build and run the program
 #   setup.sh build test       ... and run the test suite
 #   setup.sh session          the real-session test: window manager, screenshots, Wayland
-#   setup.sh fuzz             the fuzzers (clang with libFuzzer)
+#   setup.sh fuzz             the fuzzers (clang with libFuzzer, llvm-symbolizer)
+#   setup.sh package          checking the Debian package (lintian)
 set -euo pipefail
 
 declare -A groups=(
   [build]="cmake g++ make qt6-base-dev qt6-qpa-plugins libgl-dev fontconfig fonts-dejavu-core"
   [test]="libgtest-dev libbenchmark-dev xvfb xauth xdotool desktop-file-utils appstream"
   [session]="xvfb xauth xdotool openbox x11-utils imagemagick weston qt6-wayland"
-  [fuzz]="clang libclang-rt-14-dev"
+  [fuzz]="clang libclang-rt-14-dev llvm-14"
+  [package]="lintian"
 )
 
 [ $# -gt 0 ] || set -- build
 packages=()
 for group in "$@"; do
   if [ -z "${groups[$group]+set}" ]; then
-    echo "setup.sh: unknown purpose '$group' (build, test, session, fuzz)" >&2
+    echo "setup.sh: unknown purpose '$group' (build, test, session, fuzz, package)" >&2
     exit 2
   fi
   read -r -a list <<<"${groups[$group]}"
@@ -36,12 +38,29 @@ if [ ${#missing[@]} -eq 0 ]; then
   exit 0
 fi
 
-echo "Installing: ${missing[*]}"
-if [ "$(id -u)" -eq 0 ]; then
-  SUDO=()
-else
+# Without root, sudo must be there and usable; otherwise say what to install.
+refuse() {
+  cat >&2 <<MESSAGE
+Kaleidra needs these Debian packages, which are not installed: ${missing[*]}
+$1, so this script cannot install them. Ask someone with root rights to run:
+    apt-get install --no-install-recommends ${missing[*]}
+MESSAGE
+  exit 1
+}
+SUDO=()
+if [ "$(id -u)" -ne 0 ]; then
+  command -v sudo >/dev/null || refuse "You are not root and sudo is not installed"
+  if ! sudo -n true 2>/dev/null; then
+    # Rights that need a password: Debian gives them through the sudo group.
+    id -nG | tr ' ' '\n' | grep -qx -e sudo -e admin -e wheel ||
+      refuse "You are not root and have no sudo rights"
+    [ -t 0 ] || refuse "You are not root and sudo needs a password, which cannot be asked here"
+    sudo -v || refuse "You are not root and sudo refused"
+  fi
   SUDO=(sudo)
 fi
+
+echo "Installing: ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
 "${SUDO[@]}" apt-get update -qq
 "${SUDO[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
