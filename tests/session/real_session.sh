@@ -84,7 +84,13 @@ start_app() {
   wait_for 10 found_window || { echo "session: no window appeared"; cat "$work/app.log"; exit 1; }
   wait_for 10 maximised || { echo "session: the window was not maximised"; exit 1; }
   xdotool mousemove --window "$window" 800 500  # off the panel: no hover anywhere
-  [ -z "${face:-}" ] || wait_for 5 panel_shown
+  # The panel has painted once its face shows: a grey, neither black nor white.
+  if [ -z "${face:-}" ]; then
+    wait_for 20 panel_painted || { echo "session: the panel was never drawn"; exit 1; }
+    face="$painted"
+  else
+    wait_for 20 panel_shown || { echo "session: the panel was never drawn"; exit 1; }
+  fi
 }
 stop_app() {
   kill "$app_pid" 2>/dev/null
@@ -131,6 +137,12 @@ schwarz_x=40 schwarz_y=30 weiss_x=40 weiss_y=42
 rotblau_x=40 rotblau_y=95 direkt_x=40 direkt_y=380
 
 panel_shown() { shot panel; [ "$(pixel panel $face_x $face_y)" = "$face" ]; }
+panel_painted() {
+  shot panel
+  painted="$(pixel panel $face_x $face_y)"
+  [ ${#painted} -eq 6 ] && [ "$painted" != 000000 ] && [ "$painted" != FFFFFF ] &&
+    [ "${painted:0:2}" = "${painted:2:2}" ] && [ "${painted:2:2}" = "${painted:4:2}" ]
+}
 panel_hidden() { shot panel; [ "$(pixel panel $face_x $face_y)" != "$face" ]; }
 # No frame runs: the picture stands still.
 picture_still() {
@@ -144,27 +156,25 @@ picture_moves() { ! picture_still; }
 # sent before has then been handled, as the program takes it in order.
 stop_and_wait() {
   click $stop_x $stop_y
-  wait_for 5 picture_still
+  wait_for 10 picture_still
 }
 
 # ------------------------------------------------------------------ faults
 
 start_app
-shot start
-face="$(pixel start $face_x $face_y)"
 echo "session: window $WIDTH x $HEIGHT, panel face #$face"
 
 # 1. A typed out-of-range value, then a plain click: the click counts.
 type_into $groesse_x $groesse_y 12
 click $vollbild_x $vollbild_y
-check "a click after typing 12 into Größe hides the panel" wait_for 3 panel_hidden
+check "a click after typing 12 into Größe hides the panel" wait_for 10 panel_hidden
 click 800 500
-check "a press on the picture brings the panel back" wait_for 3 panel_shown
+check "a press on the picture brings the panel back" wait_for 10 panel_shown
 type_into $basis_x $basis_y 12
 click $stop_x $stop_y
-check "a click on STOP after typing 12 into Basis stops the animation" wait_for 3 picture_still
+check "a click on STOP after typing 12 into Basis stops the animation" wait_for 10 picture_still
 click $stop_x $stop_y
-check "a second click starts it again" wait_for 3 picture_moves
+check "a second click starts it again" wait_for 10 picture_moves
 
 # 2. The spin arrows follow a value set by "Standard".
 start_app
@@ -177,7 +187,7 @@ arrows_alike() {
   same arrows arrows 16 22 $((wechsel_x + 9)) $((wechsel_y - 11)) $((morph_x + 9)) \
     $((morph_y - 11))
 }
-check "after Standard the arrows of Wechsel look like those of Morph" wait_for 3 arrows_alike
+check "after Standard the arrows of Wechsel look like those of Morph" wait_for 10 arrows_alike
 
 # 3. The picture fills the whole client area.
 start_app
@@ -191,29 +201,29 @@ edges_white() {
 }
 check "on weiss the right and bottom edges of the window are white" edges_white
 click $vollbild_x $vollbild_y
-wait_for 3 panel_hidden
+wait_for 10 panel_hidden
 click $((w - 4)) $((h / 2))
-check "a press on the right edge brings the panel back" wait_for 3 panel_shown
+check "a press on the right edge brings the panel back" wait_for 10 panel_shown
 
 # 4. Resizing while stopped keeps the picture.
 xdotool mousemove 800 8 click --repeat 2 --delay 80 1  # the title bar: unmaximise
-wait_for 5 eval '! maximised'
+wait_for 10 eval '! maximised'
 xdotool windowsize "$window" 900 650
-wait_for 5 sized 900 650 && wait_for 5 picture_still
+wait_for 10 sized 900 650 && wait_for 10 picture_still
 shot before_resize
 xdotool windowsize "$window" 1100 750
-wait_for 5 sized 1100 750
+wait_for 10 sized 1100 750
 exposed_white() {
   shot after_resize
   [ "$(count_colour after_resize 900 0 200 750 ffffff)" -eq 150000 ]
 }
-check "the newly exposed part shows the background (white)" wait_for 3 exposed_white
+check "the newly exposed part shows the background (white)" wait_for 10 exposed_white
 check "a resize while stopped keeps the picture where it overlaps" \
   same before_resize after_resize 670 650 230 0
 
 # 7. The window cannot be shrunk below its panel.
 xdotool windowsize "$window" 400 300
-wait_for 5 eval '! sized 1100 750'
+wait_for 10 eval '! sized 1100 750'
 check "a window sized 400x300 keeps the panel and the buttons (now $WIDTH x $HEIGHT)" \
   test "$WIDTH" -ge 225 -a "$HEIGHT" -ge 561
 
@@ -233,7 +243,7 @@ indicator_runs() {
 }
 indicators_apart() { [ "$(indicator_runs)" = "9,0" ]; }
 check "nine separate radio indicators (runs, touching: $(indicator_runs))" \
-  wait_for 3 indicators_apart
+  wait_for 10 indicators_apart
 
 # 6. Tab into a radio group lands on its selected item.
 start_app
@@ -251,7 +261,7 @@ click $standard_x $standard_y
 click $morph_x $morph_y
 xdotool key Tab space
 click $stop_x $stop_y  # starts it again, so that stopping can show the keys were handled
-wait_for 3 picture_moves
+wait_for 10 picture_moves
 stop_and_wait
 shot tabbed2
 # "direkt" must look as "weiss" does: not selected, no focus ring.
