@@ -22,7 +22,7 @@
 
 #include "allocation_counter.h"
 #include "core/control_defaults.h"
-#include "core/control_panel.h"
+#include "core/settings_panel.h"
 #include "core/random_source.h"
 #include "core/scene.h"
 #include "core/toolkit.h"
@@ -40,23 +40,6 @@ struct Size {
 
 constexpr Size kSizes[] = {
     {640, 480, "640x480"}, {1920, 1080, "1920x1080"}, {3840, 2160, "3840x2160"}};
-
-// The panel at its defaults, with the effect the benchmark asks for. Nothing
-// here ever fails a frame, so Standardwerte is never reached.
-class Panel final : public ControlPanel {
-public:
-    explicit Panel(int effect) : effect_(effect) {}
-    int Value(SpinField field) const override { return RangeOf(field).standard; }
-    bool Checked(CheckField box) const override { return DefaultChecked(box); }
-    int RadioGroup1() const override { return kDefaultBackground; }
-    int RadioGroup2() const override { return effect_; }
-    bool RadioButton1() const override { return true; }
-    bool RadioButton2() const override { return false; }
-    void Standardwerte() override {}
-
-private:
-    int effect_;
-};
 
 // No window: what a frame would show is taken as shown.
 class Toolkit final : public kaleidra::Toolkit {
@@ -93,15 +76,16 @@ private:
 // start-up frames in which the cloud grows out of the centre.
 struct SceneRig {
     SceneRig(Size size, int effect, bool forget_in_frame)
-        : panel(effect), toolkit(forget_in_frame ? &scene.Image1 : nullptr) {
+        : toolkit(forget_in_frame ? &scene.Image1 : nullptr) {
+        panel.Attach(&scene);
         scene.Image1.Resize(size.width, size.height);
-        scene.Image1.SetBrushColour(0x000000);
-        scene.Image1.FillRect(0, 0, size.width, size.height);
-        scene.Init();
+        scene.StartUp();
+        scene.Modell_Ausgabe();      // the first frame sets the camera up
+        panel.SelectEffect(effect);  // and only then the effect stays
         for (int i = 0; i < 400; ++i)
             scene.Timer1Timer();
     }
-    Panel panel;
+    SettingsPanel panel;
     SteadyRandom random;
     Toolkit toolkit;
     Scene scene{panel, toolkit, random};

@@ -41,6 +41,12 @@ constexpr bool DefaultChecked(CheckField box) {
 }
 
 constexpr int kDefaultBackground = 0;  // "schwarz"
+
+// The background's colour for an item of the background group: white for
+// "weiss", black for anything else (0xBBGGRR).
+constexpr unsigned BackgroundColour(int item) {
+    return item == 1 ? 0xFFFFFFu : 0x000000u;
+}
 constexpr int kDefaultEffect = 0;      // "Rot/Cyan"
 constexpr int kEffectPulfrich = 7;
 constexpr int kFirstDepthColourEffect = 6;  // "Chroma", "Pulfrich", "Grau" from here on

@@ -23,6 +23,14 @@ int TurnAngle(int angle, int speed) {
 Scene::Scene(ControlPanel& panel, Toolkit& toolkit, RandomSource& random)
     : panel_(panel), toolkit_(toolkit), random_(random) {}
 
+void Scene::StartUp() {
+    Busy = false;
+    Standardwerte();
+    Image1.SetBrushColour(BackgroundColour(panel_.RadioGroup1()));
+    Image1.FillRect(0, 0, Image1.Width(), Image1.Height());
+    Init();
+}
+
 void Scene::Init() {
     StartAfresh();
     toolkit_.SetTimerInterval(kTickMilliseconds);

@@ -29,8 +29,12 @@ public:
     Scene(const Scene&) = delete;
     Scene& operator=(const Scene&) = delete;
 
-    // The frame-state half of the window's creation: start values, shape 1,
-    // the cloud at the origin, the 20 ms timer, and the animation started.
+    // The engine's whole start-up, as the window's creation runs it: no
+    // frame under way, every setting at its default, the drawing area filled
+    // with the background colour, then Init.
+    void StartUp();
+    // The frame-state half of the start-up: start values, shape 1, the cloud
+    // at the origin, the 20 ms timer, and the animation started.
     void Init();
     // Toggles the animation; the state comes from the timer alone.
     void StartButtonClick();

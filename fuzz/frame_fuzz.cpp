@@ -71,15 +71,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int width = in.ConsumeIntegralInRange(0, 40);
     const int height = in.ConsumeIntegralInRange(0, 30);
     scene.Image1.Resize(width, height);
-    scene.Init();
+    scene.StartUp();
 
+    // The panel as a user may leave it, arranged without running frames.
+    panel.Attach(nullptr);
     for (int f = 0; f < kSpinFieldCount; ++f)
-        panel.text[f] = SpinText(in);
+        panel.Type(FieldAt(f), SpinText(in));
     for (int b = 0; b < kCheckBoxCount; ++b)
-        panel.check[b] = in.ConsumeBool();
-    panel.background = in.ConsumeIntegralInRange(-1, 1);
-    panel.effect = in.ConsumeIntegralInRange(-1, 8);
+        panel.SetChecked(static_cast<CheckField>(b), in.ConsumeBool());
+    panel.SelectBackground(in.ConsumeIntegralInRange(-1, 1));
+    panel.SelectEffect(in.ConsumeIntegralInRange(-1, 8));
     panel.ChooseDirekt(in.ConsumeBool());
+    panel.Attach(&scene);
 
     // The frame state as the tick leaves it: angles in -359..359, shapes 1..24.
     scene.AngleX = in.ConsumeIntegralInRange(-359, 359);

@@ -53,6 +53,8 @@ QFont PanelFont(int pixels, bool bold) {
 }  // namespace
 
 TForm1::TForm1() {
+    panel_.Attach(&scene_);
+    panel_.Observe(&view_);
     setWindowTitle(QStringLiteral("Kaleidra"));
     setFont(PanelFont(11, false));
     setGeometry(kDesignGeometry);
@@ -64,6 +66,11 @@ TForm1::TForm1() {
 TForm1::~TForm1() {
     Timer1.stop();
     qApp->removeEventFilter(this);
+    // The controls show and change the panel, and Image1 shows the scene's
+    // raster: they go first, while both are still there, and run no frame.
+    panel_.Observe(nullptr);
+    panel_.Attach(nullptr);
+    qDeleteAll(findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly));
 }
 
 // ---------------------------------------------------------------- controls
@@ -78,32 +85,32 @@ void TForm1::BuildControls() {
     RadioGroup1 = new RadioGroup(GroupBox1);
     RadioGroup1->setGeometry(8, 6, 105, 46);
     RadioGroup1->SetItems(BackgroundItems());
-    RadioGroup1->SetItemIndex(kDefaultBackground);
+    RadioGroup1->SetItemIndex(panel_.RadioGroup1());
 
     RadioGroup2 = new RadioGroup(GroupBox1);
     RadioGroup2->setGeometry(8, 53, 105, 136);
     RadioGroup2->SetItems(EffectItems());
-    RadioGroup2->SetItemIndex(kDefaultEffect);
+    RadioGroup2->SetItemIndex(panel_.RadioGroup2());
 
     GroupBox2 = new QGroupBox(GroupBox1);
     GroupBox2->setGeometry(8, 190, 105, 151);
     Label1 = AddLabel(GroupBox2, 8, 16);
     Label6 = AddLabel(GroupBox2, 32, 32);
-    SpinEdit6 = AddSpin(GroupBox2, SpinField::SpinEdit6, 56, 24, 0);
+    SpinEdit6 = AddSpin(GroupBox2, SpinField::SpinEdit6, 56, 24);
     Label7 = AddLabel(GroupBox2, 32, 56);
-    SpinEdit1 = AddSpin(GroupBox2, SpinField::SpinEdit1, 56, 48, 2);
+    SpinEdit1 = AddSpin(GroupBox2, SpinField::SpinEdit1, 56, 48);
     Label8 = AddLabel(GroupBox2, 32, 80);
-    SpinEdit7 = AddSpin(GroupBox2, SpinField::SpinEdit7, 56, 72, 0);
+    SpinEdit7 = AddSpin(GroupBox2, SpinField::SpinEdit7, 56, 72);
     Label2 = AddLabel(GroupBox2, 8, 104);
-    SpinEdit2 = AddSpin(GroupBox2, SpinField::SpinEdit2, 56, 96, kSpinEdit2DesignValue);
+    SpinEdit2 = AddSpin(GroupBox2, SpinField::SpinEdit2, 56, 96);
     Label4 = AddLabel(GroupBox2, 8, 128);
-    SpinEdit5 = AddSpin(GroupBox2, SpinField::SpinEdit5, 56, 120, 1);
+    SpinEdit5 = AddSpin(GroupBox2, SpinField::SpinEdit5, 56, 120);
 
     GroupBox3 = new QGroupBox(GroupBox1);
     GroupBox3->setGeometry(8, 342, 105, 124);
     RadioButton1 = new QRadioButton(GroupBox3);
     RadioButton1->setGeometry(8, 16, kRadioWidth, kRadioHeight);
-    RadioButton1->setChecked(true);
+    RadioButton1->setChecked(panel_.RadioButton1());
     RadioButton2 = new QRadioButton(GroupBox3);
     RadioButton2->setGeometry(8, 32, kRadioWidth, kRadioHeight);
     for (QRadioButton* item : {RadioButton1, RadioButton2}) {
@@ -111,16 +118,16 @@ void TForm1::BuildControls() {
                 [this] { GiveTabFocusToChecked({RadioButton1, RadioButton2}); });
     }
     Label9 = AddLabel(GroupBox3, 8, 56);
-    SpinEdit8 = AddSpin(GroupBox3, SpinField::SpinEdit8, 56, 49, 0);
+    SpinEdit8 = AddSpin(GroupBox3, SpinField::SpinEdit8, 56, 49);
     Label5 = AddLabel(GroupBox3, 8, 80);
-    SpinEdit3 = AddSpin(GroupBox3, SpinField::SpinEdit3, 56, 73, 4);
+    SpinEdit3 = AddSpin(GroupBox3, SpinField::SpinEdit3, 56, 73);
     Label10 = AddLabel(GroupBox3, 8, 104);
-    SpinEdit9 = AddSpin(GroupBox3, SpinField::SpinEdit9, 56, 97, 0);
+    SpinEdit9 = AddSpin(GroupBox3, SpinField::SpinEdit9, 56, 97);
 
     GroupBox4 = new QGroupBox(GroupBox1);
     GroupBox4->setGeometry(8, 467, 105, 89);
     Label3 = AddLabel(GroupBox4, 8, 18);
-    SpinEdit4 = AddSpin(GroupBox4, SpinField::SpinEdit4, 56, 14, 4);
+    SpinEdit4 = AddSpin(GroupBox4, SpinField::SpinEdit4, 56, 14);
     CheckBox3 = AddCheck(GroupBox4, CheckField::CheckBox3, 8, 36);
     CheckBox1 = AddCheck(GroupBox4, CheckField::CheckBox1, 8, 52);
     CheckBox2 = AddCheck(GroupBox4, CheckField::CheckBox2, 8, 68);
@@ -154,11 +161,8 @@ void TForm1::BuildControls() {
     Timer1.setTimerType(Qt::PreciseTimer);
 }
 
-TSpinEdit* TForm1::AddSpin(QWidget* box, SpinField field, int left, int top, int design_value) {
-    auto* spin = new TSpinEdit(box);
-    const SpinRange range = RangeOf(field);
-    spin->SetRange(range.minimum, range.maximum);
-    spin->SetValue(design_value);
+TSpinEdit* TForm1::AddSpin(QWidget* box, SpinField field, int left, int top) {
+    auto* spin = new TSpinEdit(panel_, field, box);
     spin->setGeometry(left, top, kSpinWidth, kSpinHeight);
     spins_[static_cast<std::size_t>(field)] = spin;
     return spin;
@@ -173,8 +177,9 @@ QLabel* TForm1::AddLabel(QWidget* box, int left, int top) {
 QCheckBox* TForm1::AddCheck(QWidget* box, CheckField field, int left, int top) {
     auto* check = new QCheckBox(box);
     check->setGeometry(left, top, kCheckWidth, kCheckHeight);
-    check->setChecked(DefaultChecked(field));
+    check->setChecked(panel_.Checked(field));
     checks_[static_cast<std::size_t>(field)] = check;
+    connect(check, &QCheckBox::toggled, this, [this, field](bool on) { panel_.SetChecked(field, on); });
     return check;
 }
 
@@ -190,10 +195,13 @@ void TForm1::ConnectHandlers() {
     connect(Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
     connect(Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
     connect(Image1, &DrawingArea::MouseDown, this, &TForm1::Image1MouseDown);
-    connect(RadioGroup1, &RadioGroup::Click, this, &TForm1::RadioGroup1Click);
-    connect(RadioGroup2, &RadioGroup::Click, this, &TForm1::RadioGroup2Click);
-    connect(SpinEdit3, &TSpinEdit::Change, this, &TForm1::SpinEdit3Change);
-    connect(SpinEdit4, &TSpinEdit::Change, this, &TForm1::SpinEdit4Change);
+    // A choice the user makes goes to the panel, whose handlers run the frames.
+    connect(RadioGroup1, &RadioGroup::Click, this,
+            [this] { panel_.SelectBackground(RadioGroup1->ItemIndex()); });
+    connect(RadioGroup2, &RadioGroup::Click, this,
+            [this] { panel_.SelectEffect(RadioGroup2->ItemIndex()); });
+    connect(RadioButton2, &QRadioButton::toggled, this,
+            [this](bool on) { panel_.ChooseDirekt(on); });
     connect(&Timer1, &QTimer::timeout, this, &TForm1::PostTick);
     qApp->installEventFilter(this);
 }
@@ -201,22 +209,17 @@ void TForm1::ConnectHandlers() {
 // ---------------------------------------------------------------- start-up
 
 void TForm1::Init() {
-    scene_.Busy = false;
     setWindowState(windowState() | Qt::WindowMaximized);
     FormResize();
     LayoutForHeight();
-    scene_.Standardwerte();
     Sprache_Init();
+    scene_.StartUp();
 
-    const Colour background = Background();
     QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, QColor::fromRgb(RasterSurface::ToPixel(background)));
+    palette.setColor(QPalette::Window,
+                     QColor::fromRgb(RasterSurface::ToPixel(BackgroundColour(panel_.RadioGroup1()))));
     setPalette(palette);
     setAutoFillBackground(true);
-    scene_.Image1.SetBrushColour(background);
-    scene_.Image1.FillRect(0, 0, scene_.Image1.Width(), scene_.Image1.Height());
-
-    scene_.Init();
 }
 
 void TForm1::LayoutForHeight() {
@@ -230,21 +233,6 @@ void TForm1::LayoutForHeight() {
     // The window never gets smaller than the panel and the button box.
     const QRect panel = GroupBox1->geometry() | GroupBox6->geometry();
     setMinimumSize(panel.right() + 1, panel.bottom() + 1);
-}
-
-void TForm1::Standardwerte() {
-    RadioGroup1->SetItemIndex(kDefaultBackground);
-    RadioGroup2->SetItemIndex(kDefaultEffect);
-    RadioButton1->setChecked(true);
-    RadioButton2->setChecked(false);
-    const SpinField order[] = {SpinField::SpinEdit1, SpinField::SpinEdit6, SpinField::SpinEdit7,
-                               SpinField::SpinEdit2, SpinField::SpinEdit5, SpinField::SpinEdit3,
-                               SpinField::SpinEdit4, SpinField::SpinEdit8, SpinField::SpinEdit9};
-    for (SpinField field : order)
-        Spin(field)->SetValue(RangeOf(field).standard);
-    CheckBox1->setChecked(DefaultChecked(CheckField::CheckBox1));
-    CheckBox2->setChecked(DefaultChecked(CheckField::CheckBox2));
-    CheckBox3->setChecked(DefaultChecked(CheckField::CheckBox3));
 }
 
 void TForm1::Sprache_Init() {
@@ -380,46 +368,11 @@ void TForm1::Button3Click() {
     scene_.Standardwerte();
 }
 
-void TForm1::RadioGroup1Click() {
-    HandlerFrame();
-}
-
-void TForm1::RadioGroup2Click() {
-    const bool pulfrich = RadioGroup2->ItemIndex() == kEffectPulfrich;
-    if (pulfrich) SpinEdit9->SetValue(0);
-    SpinEdit3->setEnabled(!pulfrich);
-    SpinEdit9->setEnabled(!pulfrich);
-    HandlerFrame();
-}
-
-void TForm1::SpinEdit3Change() {
-    HandlerFrame();
-}
-
-void TForm1::SpinEdit4Change() {
-    HandlerFrame();
-}
-
-// A change handler runs in the middle of the user's input: a click moves the
-// focus, the field left behind clamps and changes, and its frame runs before
-// the click has reached its button. Input that is still queued then waits
-// until that input is delivered, so that no press is separated from its
-// release and no key overtakes another; paints and ticks go on.
-void TForm1::HandlerFrame() {
-    ++handler_frames_;
-    scene_.Modell_Ausgabe();
-    --handler_frames_;
-}
-
-Colour TForm1::Background() const {
-    return RadioGroup1->ItemIndex() == 1 ? 0xFFFFFF : 0x000000;
-}
-
 // The picture fills the client area. The window's size here is already
 // without its frame and title, which the window manager draws.
 void TForm1::FormResize() {
     Image1->setGeometry(rect());
-    Image1->FitRaster(Background());
+    Image1->FitRaster(BackgroundColour(panel_.RadioGroup1()));
 }
 
 void TForm1::resizeEvent(QResizeEvent* event) {
@@ -442,38 +395,35 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-// ---------------------------------------------------------------- panel
+// ---------------------------------------------------------------- view
 
-int TForm1::Panel::Value(SpinField field) const {
-    return form_.Spin(field)->Value();
-}
-
-bool TForm1::Panel::Checked(CheckField box) const {
-    return form_.Check(box)->isChecked();
-}
-
-int TForm1::Panel::RadioGroup1() const {
-    return form_.RadioGroup1->ItemIndex();
-}
-
-int TForm1::Panel::RadioGroup2() const {
-    return form_.RadioGroup2->ItemIndex();
-}
-
-bool TForm1::Panel::RadioButton1() const {
-    return form_.RadioButton1->isChecked();
-}
-
-bool TForm1::Panel::RadioButton2() const {
-    return form_.RadioButton2->isChecked();
+// Every control shows what the panel holds; a control that already does so
+// is left alone, so the caret stays where the user put it.
+void TForm1::View::PanelChanged() {
+    for (TSpinEdit* spin : form_.spins_) {
+        if (spin) spin->ShowPanel();
+    }
+    for (std::size_t b = 0; b < form_.checks_.size(); ++b) {
+        if (form_.checks_[b]) form_.checks_[b]->setChecked(form_.panel_.Checked(CheckField(b)));
+    }
+    if (form_.RadioGroup1) form_.RadioGroup1->SetItemIndex(form_.panel_.RadioGroup1());
+    if (form_.RadioGroup2) form_.RadioGroup2->SetItemIndex(form_.panel_.RadioGroup2());
+    if (form_.RadioButton1 && form_.RadioButton2)
+        (form_.panel_.RadioButton2() ? form_.RadioButton2 : form_.RadioButton1)->setChecked(true);
 }
 
 // ---------------------------------------------------------------- toolkit
 
+// The frame a change handler runs comes in the middle of the user's input: a
+// click moves the focus, the field left behind clamps and changes, and its
+// frame runs before the click has reached its button. Input still queued then
+// waits until that input is delivered, so that no press is parted from its
+// release and no key overtakes another; paints and ticks go on.
 void TForm1::Window::ProcessMessages() {
     form_.Image1->UpdateChanged();  // only the crosses that went and came
-    QApplication::processEvents(form_.handler_frames_ > 0 ? QEventLoop::ExcludeUserInputEvents
-                                                          : QEventLoop::AllEvents);
+    QApplication::processEvents(form_.panel_.HandlerFrames() > 0
+                                    ? QEventLoop::ExcludeUserInputEvents
+                                    : QEventLoop::AllEvents);
 }
 
 void TForm1::Window::ShowErrorBox() {

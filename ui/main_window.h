@@ -1,11 +1,12 @@
 #pragma once
 
-// The main window Form1. It owns the controls and the scene (held by value):
-// the 20 ms timer posts a tick, the tick runs Scene::Timer1Timer, which runs
-// Scene::Modell_Ausgabe; the frame reads the controls through ControlPanel,
-// draws into Scene::Image1 and calls back through Toolkit to let pending
-// events (the repaint of Image1 among them) run. Change handlers of the
-// background, effect, base and size run a frame directly.
+// The main window Form1. It owns the panel's model, the scene (both held by
+// value) and the controls that show the model: the 20 ms timer posts a tick,
+// the tick runs Scene::Timer1Timer, which runs Scene::Modell_Ausgabe; the
+// frame reads the settings from the SettingsPanel, draws into Scene::Image1
+// and calls back through Toolkit to let pending events (the repaint of Image1
+// among them) run. The controls hand the panel what the user does; its
+// handlers run the frames of the background, effect, base and size.
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -16,9 +17,9 @@
 #include <QWidget>
 #include <array>
 
-#include "core/control_panel.h"
 #include "core/random_source.h"
 #include "core/scene.h"
+#include "core/settings_panel.h"
 #include "core/toolkit.h"
 #include "ui/drawing_area.h"
 #include "ui/group_box_style.h"
@@ -37,11 +38,9 @@ public:
     // The start-up layout rule: the button box moves under the panel when the
     // window is tall enough for both.
     void LayoutForHeight();
-    // Every control back to its default, in the fixed order; each control that
-    // changes raises its handler.
-    void Standardwerte();
 
     kaleidra::Scene& scene() { return scene_; }
+    SettingsPanel& panel() { return panel_; }
     TSpinEdit* Spin(kaleidra::SpinField field) const {
         return spins_[static_cast<std::size_t>(field)];
     }
@@ -93,10 +92,6 @@ public slots:
     void Button1Click();
     void Button2Click();
     void Button3Click();
-    void RadioGroup1Click();
-    void RadioGroup2Click();
-    void SpinEdit3Change();
-    void SpinEdit4Change();
 
 signals:
     // "Info" was pressed; the info box listens.
@@ -107,17 +102,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // The settings as the scene reads them, straight from the controls.
-    class Panel final : public ControlPanel {
+    // Shows the panel's model whenever it changes.
+    class View final : public PanelObserver {
     public:
-        explicit Panel(TForm1& form) : form_(form) {}
-        int Value(kaleidra::SpinField field) const override;
-        bool Checked(CheckField box) const override;
-        int RadioGroup1() const override;
-        int RadioGroup2() const override;
-        bool RadioButton1() const override;
-        bool RadioButton2() const override;
-        void Standardwerte() override { form_.Standardwerte(); }
+        explicit View(TForm1& form) : form_(form) {}
+        void PanelChanged() override;
 
     private:
         TForm1& form_;
@@ -145,24 +134,20 @@ private:
     void NameForScreenReaders();
     void FormResize();
     void PostTick();
-    void HandlerFrame();
-    Colour Background() const;
-    TSpinEdit* AddSpin(QWidget* box, kaleidra::SpinField field, int left, int top,
-                       int design_value);
+    TSpinEdit* AddSpin(QWidget* box, kaleidra::SpinField field, int left, int top);
     QLabel* AddLabel(QWidget* box, int left, int top);
     QCheckBox* AddCheck(QWidget* box, CheckField field, int left, int top);
     QPushButton* AddButton(QWidget* box, int top);
 
     GroupBoxStyle group_box_style_;
     ClockRandomSource random_;
-    Panel panel_{*this};
+    SettingsPanel panel_;
+    View view_{*this};
     Window window_{*this};
     kaleidra::Scene scene_{panel_, window_, random_};
     std::array<TSpinEdit*, 9> spins_{};
     std::array<QCheckBox*, 3> checks_{};
     bool tick_pending_ = false;
-    // Frames run by change handlers, under way (nested ones included).
-    int handler_frames_ = 0;
 };
 
 }  // namespace kaleidra

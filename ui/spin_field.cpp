@@ -4,47 +4,43 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
-#include <algorithm>
-
-#include "core/spin_text.h"
 
 namespace kaleidra {
 
-TSpinEdit::TSpinEdit(QWidget* parent) : QAbstractSpinBox(parent) {
+TSpinEdit::TSpinEdit(SettingsPanel& panel, SpinField field, QWidget* parent)
+    : QAbstractSpinBox(parent), panel_(panel), field_(field) {
     // Every keystroke is kept as typed; nothing is corrected behind the user's back.
     setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
     setKeyboardTracking(true);
-    lineEdit()->setText(QStringLiteral("0"));
     // The arrows follow the value at once, however the text changed; the
     // toolkit would redraw them only when the mouse passes.
     connect(lineEdit(), &QLineEdit::textChanged, this, qOverload<>(&QWidget::update));
     connect(lineEdit(), &QLineEdit::textChanged, this, &TSpinEdit::Change);
-}
-
-void TSpinEdit::SetRange(int minimum, int maximum) {
-    minimum_ = minimum;
-    maximum_ = std::max(minimum, maximum);
-}
-
-int TSpinEdit::Value() const {
-    return ReadSpinText(text().toStdString(), minimum_);
+    // What the user types or pastes goes to the panel, which keeps it.
+    connect(lineEdit(), &QLineEdit::textEdited, this,
+            [this](const QString& text) { SetText(text); });
+    ShowPanel();
 }
 
 void TSpinEdit::SetValue(int value) {
-    const QString text = QString::number(Clamped(value));
-    if (lineEdit()->text() != text) lineEdit()->setText(text);
+    panel_.SetValue(field_, value);
+    ShowPanel();
 }
 
 void TSpinEdit::SetText(const QString& text) {
-    lineEdit()->setText(text);
+    panel_.Type(field_, text.toStdString());
+    ShowPanel();  // a disabled field takes nothing: its text stays
 }
 
-int TSpinEdit::Clamped(long long value) const {
-    return static_cast<int>(std::clamp<long long>(value, minimum_, maximum_));
+void TSpinEdit::ShowPanel() {
+    const QString text = QString::fromStdString(panel_.Text(field_));
+    if (lineEdit()->text() != text) lineEdit()->setText(text);
+    setEnabled(panel_.Enabled(field_));
 }
 
 void TSpinEdit::stepBy(int steps) {
-    SetValue(Clamped(static_cast<long long>(Value()) + steps));
+    panel_.Step(field_, steps);
+    ShowPanel();
     selectAll();
 }
 
@@ -52,8 +48,8 @@ QAbstractSpinBox::StepEnabled TSpinEdit::stepEnabled() const {
     if (isReadOnly()) return StepNone;
     StepEnabled enabled = StepNone;
     const int value = Value();
-    if (value < maximum_) enabled |= StepUpEnabled;
-    if (value > minimum_) enabled |= StepDownEnabled;
+    if (value < MaxValue()) enabled |= StepUpEnabled;
+    if (value > MinValue()) enabled |= StepDownEnabled;
     return enabled;
 }
 
@@ -91,8 +87,8 @@ void TSpinEdit::keyPressEvent(QKeyEvent* event) {
 
 void TSpinEdit::focusOutEvent(QFocusEvent* event) {
     QAbstractSpinBox::focusOutEvent(event);
-    const int value = Value();
-    if (Clamped(value) != value) SetValue(value);
+    panel_.Leave(field_);
+    ShowPanel();
 }
 
 }  // namespace kaleidra

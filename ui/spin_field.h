@@ -2,38 +2,40 @@
 
 #include <QAbstractSpinBox>
 
+#include "core/settings_panel.h"
+
 namespace kaleidra {
 
-// An integer spin field that behaves as the panel's fields always have: the
-// value is whatever the text spells (or the minimum when it spells nothing),
-// read without clamping, so a typed 15 in a -10..10 field is used as 15 until
-// the field loses focus. Code and the step buttons clamp; leaving the field
-// clamps an out-of-range value and rewrites it. Keys other than digits, "+",
-// "-", the decimal separator and control characters (Enter excluded) are
-// refused with a beep.
+// A spin field of the panel: it shows one field of the SettingsPanel and hands
+// the panel what the user does with it (typing, stepping, leaving), where
+// the rules live. What only a widget can do stays here: keys other than
+// digits, "+", "-", the decimal separator and control characters (Enter
+// excluded) are refused with a beep, and the caret and focus are its own.
 class TSpinEdit : public QAbstractSpinBox {
     Q_OBJECT
 
 public:
-    explicit TSpinEdit(QWidget* parent = nullptr);
+    TSpinEdit(SettingsPanel& panel, SpinField field, QWidget* parent = nullptr);
 
-    void SetRange(int minimum, int maximum);
-    int MinValue() const { return minimum_; }
-    int MaxValue() const { return maximum_; }
+    SpinField Field() const { return field_; }
+    int MinValue() const { return RangeOf(field_).minimum; }
+    int MaxValue() const { return RangeOf(field_).maximum; }
 
     // The text's integer, or the minimum when the text does not parse.
-    int Value() const;
-    // Clamps to the range and rewrites the text.
+    int Value() const { return panel_.Read(field_); }
+    // From code: clamped to the range, the text rewritten.
     void SetValue(int value);
     // Replaces the text as typing or pasting would, without clamping.
     void SetText(const QString& text);
+    // Shows the panel's text and enabled state for this field.
+    void ShowPanel();
 
     void stepBy(int steps) override;
     QValidator::State validate(QString& input, int& pos) const override;
     void fixup(QString& input) const override;
 
 signals:
-    // The text changed, by typing, stepping or code.
+    // The text shown changed, by typing, stepping or code.
     void Change();
     // A key was refused (the field has beeped).
     void KeyRefused();
@@ -45,10 +47,9 @@ protected:
 
 private:
     bool Accepts(const QKeyEvent& event) const;
-    int Clamped(long long value) const;
 
-    int minimum_ = 0;
-    int maximum_ = 0;
+    SettingsPanel& panel_;
+    SpinField field_;
 };
 
 }  // namespace kaleidra

@@ -22,7 +22,7 @@ void TickWithoutFrames(SceneRig& rig, int ticks) {
 
 TEST(Tick, FirstShapeChangeComesOnTheTick167AtDefaultSpeed) {
     SceneRig rig;
-    rig.scene.Init();
+    rig.scene.StartUp();
     rig.panel.Set(CheckField::CheckBox1, false);
     TickWithoutFrames(rig, 166);
     EXPECT_EQ(rig.scene.SwitchCounter, 996);
@@ -42,7 +42,7 @@ TEST(Tick, FirstShapeChangeComesOnTheTick167AtDefaultSpeed) {
 
 TEST(Tick, ShapeChangeSpeedFiftyChangesEveryTwentyTicksAndZeroNever) {
     SceneRig rig;
-    rig.scene.Init();
+    rig.scene.StartUp();
     rig.panel.Set(CheckField::CheckBox1, false);
     rig.panel.Set(SpinField::SpinEdit2, 50);
     std::vector<int> change_ticks;
@@ -63,7 +63,7 @@ TEST(Tick, ShapeChangeSpeedFiftyChangesEveryTwentyTicksAndZeroNever) {
 
 TEST(Tick, FixedOrderRunsOneToTwentyFourAndStartsOver) {
     SceneRig rig;
-    rig.scene.Init();
+    rig.scene.StartUp();
     rig.panel.Set(CheckField::CheckBox1, false);
     rig.panel.Set(SpinField::SpinEdit2, 1000);  // typed, not yet clamped: a change on every tick
     rig.scene.ShapeNo = 22;
@@ -77,7 +77,7 @@ TEST(Tick, FixedOrderRunsOneToTwentyFourAndStartsOver) {
 
 TEST(Tick, RandomOrderDrawsFromTheSharedSourceAndMayRepeat) {
     SceneRig low(FixedRandom::End::Low);
-    low.scene.Init();
+    low.scene.StartUp();
     low.panel.Set(SpinField::SpinEdit2, 1000);
     low.scene.ShapeNo = 1;
     const int draws = low.random.draws;
@@ -87,7 +87,7 @@ TEST(Tick, RandomOrderDrawsFromTheSharedSourceAndMayRepeat) {
     EXPECT_EQ(low.random.draws, draws + 1);
 
     SceneRig high(FixedRandom::End::High);
-    high.scene.Init();
+    high.scene.StartUp();
     high.panel.Set(SpinField::SpinEdit2, 1000);
     TickWithoutFrames(high, 1);
     EXPECT_EQ(high.scene.ShapeNo, 24);
@@ -95,7 +95,7 @@ TEST(Tick, RandomOrderDrawsFromTheSharedSourceAndMayRepeat) {
 
 TEST(Tick, YSpeedTwoTurnsThroughMinus358BackToZero) {
     SceneRig rig;
-    rig.scene.Init();
+    rig.scene.StartUp();
     for (int tick = 1; tick <= 179; ++tick) {
         TickWithoutFrames(rig, 1);
         ASSERT_EQ(rig.scene.AngleY, -2 * tick);
@@ -112,7 +112,7 @@ TEST(Tick, YSpeedTwoTurnsThroughMinus358BackToZero) {
 
 TEST(Tick, XAndZReturnToZeroAtSpeedZeroButYKeepsItsAngle) {
     SceneRig rig;
-    rig.scene.Init();
+    rig.scene.StartUp();
     rig.panel.Set(SpinField::SpinEdit6, 7);
     rig.panel.Set(SpinField::SpinEdit7, -9);
     TickWithoutFrames(rig, 60);
@@ -133,7 +133,7 @@ TEST(Tick, XAndZReturnToZeroAtSpeedZeroButYKeepsItsAngle) {
 TEST(Tick, UnparsableRotationTextReadsAsMinusTenAndTurnsTenDegreesUp) {
     EXPECT_EQ(ReadSpinText("abc", -10), -10);
     SceneRig rig;
-    rig.scene.Init();
+    rig.scene.StartUp();
     rig.panel.Set(SpinField::SpinEdit1, ReadSpinText("", -10));
     TickWithoutFrames(rig, 3);
     EXPECT_EQ(rig.scene.AngleY, 30);
@@ -141,7 +141,7 @@ TEST(Tick, UnparsableRotationTextReadsAsMinusTenAndTurnsTenDegreesUp) {
 
 TEST(Tick, HugeTypedSpeedsWrapWithoutFault) {
     SceneRig rig;
-    rig.scene.Init();
+    rig.scene.StartUp();
     rig.panel.Set(SpinField::SpinEdit1, -2147483647 - 1);
     rig.panel.Set(SpinField::SpinEdit2, 2147483647);
     rig.scene.AngleY = 5;
@@ -156,7 +156,7 @@ TEST(Tick, HugeTypedSpeedsWrapWithoutFault) {
 
 TEST(StartStop, StartUpRunsTheTimerAtTwentyMillisecondsAndTheButtonToggles) {
     SceneRig rig;
-    rig.scene.Init();
+    rig.scene.StartUp();
     EXPECT_TRUE(rig.toolkit.timer_enabled);
     EXPECT_EQ(rig.toolkit.interval, 20);
     EXPECT_EQ(rig.toolkit.caption, "STOP");
@@ -174,7 +174,7 @@ TEST(StartStop, StartUpRunsTheTimerAtTwentyMillisecondsAndTheButtonToggles) {
 
 TEST(StartStop, TheTimerDecidesNotTheCaption) {
     SceneRig rig;
-    rig.scene.Init();
+    rig.scene.StartUp();
     rig.toolkit.caption = "START";  // a caption that disagrees with the running timer
     rig.scene.StartButtonClick();
     EXPECT_FALSE(rig.toolkit.timer_enabled);
@@ -183,7 +183,7 @@ TEST(StartStop, TheTimerDecidesNotTheCaption) {
 
 TEST(Frame, EveryFrameMovesTheCloudOneStepWhoeverStartsIt) {
     SceneRig rig;
-    rig.scene.Init();  // shape 1 with the low source: every point at (-55, -55, -55)
+    rig.scene.StartUp();  // shape 1 with the low source: every point at (-55, -55, -55)
     rig.scene.StartButtonClick();
     rig.scene.Modell_Ausgabe();
     for (int i = 1; i <= kPointCount; ++i) {
@@ -196,7 +196,7 @@ TEST(Frame, EveryFrameMovesTheCloudOneStepWhoeverStartsIt) {
 
 TEST(Frame, ATickDuringStepSevenAdvancesTheAnglesButRunsNoFrame) {
     SceneRig rig;
-    rig.scene.Init();
+    rig.scene.StartUp();
     rig.scene.Modell_Ausgabe();  // the first frame's camera reset is behind us
     const int frames = rig.toolkit.process_calls;
     const int counter = rig.scene.SwitchCounter;
@@ -217,7 +217,7 @@ TEST(Frame, ATickDuringStepSevenAdvancesTheAnglesButRunsNoFrame) {
 
 TEST(Frame, ANestedFrameClearsBusyForTheRestOfTheOuterFrame) {
     SceneRig rig;
-    rig.scene.Init();
+    rig.scene.StartUp();
     rig.scene.Modell_Ausgabe();
     int depth = 0;
     bool busy_after_nested = true;
@@ -242,12 +242,10 @@ void FailNextFrames(SceneRig& rig, int count) {
 }
 
 void ExpectRecovered(const SceneRig& rig) {
-    const testing::FakePanel defaults;
-    EXPECT_EQ(rig.panel.spin, defaults.spin);
-    EXPECT_EQ(rig.panel.check, defaults.check);
-    EXPECT_EQ(rig.panel.background, 0);
-    EXPECT_EQ(rig.panel.effect, 0);
-    EXPECT_TRUE(rig.panel.parallel);
+    EXPECT_TRUE(rig.panel.AtDefaults());
+    EXPECT_EQ(rig.panel.RadioGroup1(), 0);
+    EXPECT_EQ(rig.panel.RadioGroup2(), 0);
+    EXPECT_TRUE(rig.panel.RadioButton1());
     EXPECT_EQ(rig.scene.AngleX, 0);
     EXPECT_EQ(rig.scene.AngleY, 0);
     EXPECT_EQ(rig.scene.AngleZ, 0);
@@ -270,7 +268,7 @@ void MessUpEverything(SceneRig& rig) {
     rig.panel.Set(SpinField::SpinEdit8, 3);
     rig.panel.Set(CheckField::CheckBox1, false);
     rig.panel.Set(CheckField::CheckBox2, true);
-    rig.panel.parallel = false;
+    rig.panel.ChooseDirekt(true);
     rig.scene.AngleX = 40;
     rig.scene.AngleY = -100;
     rig.scene.SwitchCounter = 500;
@@ -281,7 +279,7 @@ void MessUpEverything(SceneRig& rig) {
 
 TEST(Recovery, AFaultShowsTheBoxOnceAndRestoresEverything) {
     SceneRig rig;
-    rig.scene.Init();
+    rig.scene.StartUp();
     rig.scene.Modell_Ausgabe();
     MessUpEverything(rig);
     bool timer_off_during_box = false;
@@ -300,7 +298,7 @@ TEST(Recovery, AFaultShowsTheBoxOnceAndRestoresEverything) {
 
 TEST(Recovery, AlsoRestartsAnAnimationThatWasStoppedBeforeTheFault) {
     SceneRig rig;
-    rig.scene.Init();
+    rig.scene.StartUp();
     rig.scene.Modell_Ausgabe();
     rig.scene.StartButtonClick();
     ASSERT_FALSE(rig.toolkit.timer_enabled);
@@ -313,9 +311,9 @@ TEST(Recovery, AlsoRestartsAnAnimationThatWasStoppedBeforeTheFault) {
 
 TEST(Recovery, AFaultInsideTheRecoverysOwnResetStillEndsRunning) {
     SceneRig rig;
-    rig.scene.Init();
+    rig.scene.StartUp();
     rig.scene.Modell_Ausgabe();
-    rig.panel.background = 1;  // the reset changes it, and its handler runs a frame
+    rig.panel.SetBackground(1);  // the reset changes it, and its handler runs a frame
     FailNextFrames(rig, 2);    // the frame and the nested one both fail
     rig.scene.Modell_Ausgabe();
     EXPECT_EQ(rig.toolkit.error_boxes, 2);
@@ -326,7 +324,7 @@ TEST(Recovery, AFaultInsideTheRecoverysOwnResetStillEndsRunning) {
 
 TEST(Recovery, AnUnfinishedFrameLeavesItsPictureAndViewsUntilTheNextFrame) {
     SceneRig rig;
-    rig.scene.Init();
+    rig.scene.StartUp();
     rig.scene.Modell_Ausgabe();
     const PointSet views = rig.scene.View1Set;
     FailNextFrames(rig, 1);

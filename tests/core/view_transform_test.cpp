@@ -22,7 +22,7 @@ struct CameraRig : SceneRig {
         for (int i = 1; i <= kPointCount; ++i)
             scene.MorphSet[i] = p;
     }
-    void Direkt() { panel.parallel = false; }
+    void Direkt() { panel.ChooseDirekt(true); }
     void Frame() { scene.Modell_Ausgabe(); }
 };
 
@@ -74,7 +74,7 @@ TEST(StereoCamera, DirektTurnsBothViewsTowardTheCentre) {
 
 TEST(StereoCamera, TurnsRunAboutYThenZThenX) {
     CameraRig rig;
-    rig.panel.effect = 6;  // no shift
+    rig.panel.SetEffect(6);  // no shift
     rig.Hold({1, 0, 0});
     rig.scene.AngleX = 90;
     rig.scene.AngleY = 90;
@@ -92,8 +92,8 @@ TEST(StereoCamera, DepthColourEffectsMakeBothViewsEqual) {
     for (bool parallel : {true, false}) {
         for (int effect = 6; effect <= 8; ++effect) {
             CameraRig rig;
-            rig.panel.parallel = parallel;
-            rig.panel.effect = effect;
+            rig.panel.ChooseDirekt(!parallel);
+            rig.panel.SetEffect(effect);
             rig.scene.ToeInAngle = 3.0;
             rig.Hold({7, -2, 5});
             rig.scene.AngleX = -20;
@@ -128,7 +128,7 @@ TEST(StereoCamera, BaseZeroAndNegativeBase) {
     rig.Frame();
     EXPECT_NEAR(rig.scene.ToeInAngle, -1.762391, 1e-6);
     ExpectPoint(rig.scene.View1Set[1], -0.307547, 0, 9.995270, 1e-6);
-    rig.panel.parallel = true;
+    rig.panel.ChooseDirekt(false);
     rig.Frame();
     EXPECT_EQ(rig.scene.EyeOffset, -4.0);
     EXPECT_EQ(rig.scene.View1Set[1], (Point3D{-4, 0, 10}));
@@ -218,7 +218,7 @@ TEST(StereoCamera, PositionMinus13InDirektFaultsAndRecovers) {
         EXPECT_EQ(rig.toolkit.error_boxes, 1) << base;
         EXPECT_EQ(rig.toolkit.caption, "STOP");
         EXPECT_TRUE(rig.toolkit.timer_enabled);
-        EXPECT_TRUE(rig.panel.parallel);
+        EXPECT_TRUE(rig.panel.RadioButton1());
         EXPECT_EQ(rig.panel.Value(SpinField::SpinEdit8), 0);
         EXPECT_EQ(rig.panel.Value(SpinField::SpinEdit3), 4);
         EXPECT_EQ(rig.scene.MorphSet[1], (Point3D{0, 0, 0}));

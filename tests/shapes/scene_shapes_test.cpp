@@ -13,7 +13,7 @@ using shapetest::AllAt;
 
 TEST(SceneShapes, InitBuildsShapeOneWithTheCloudAtTheOrigin) {
     testing::SceneRig rig;
-    rig.scene.Init();
+    rig.scene.StartUp();
     EXPECT_EQ(rig.scene.ShapeSet, AllAt({-55, -55, -55}));
     EXPECT_EQ(rig.scene.MorphSet, AllAt({0, 0, 0}));
     EXPECT_EQ(rig.random.reseeds, 1);
@@ -22,7 +22,7 @@ TEST(SceneShapes, InitBuildsShapeOneWithTheCloudAtTheOrigin) {
 
 TEST(SceneShapes, FrameWithNewShapeBuildsItAndShufflesWhenTicked) {
     testing::SceneRig rig;
-    rig.scene.Init();
+    rig.scene.StartUp();
     const PointSet lattice = shapetest::Built(2);
 
     rig.panel.Set(CheckField::CheckBox2, true);
@@ -44,7 +44,7 @@ TEST(SceneShapes, FrameWithNewShapeBuildsItAndShufflesWhenTicked) {
 
 TEST(SceneShapes, GrowOverflowRunsTheRecovery) {
     testing::SceneRig rig;
-    rig.scene.Init();
+    rig.scene.StartUp();
     rig.scene.ShapeSet = AllAt({1e308, 1e308, 1e308});
     rig.scene.ShapeNo = 13;
     // The source always yields 0, so every grow is by 1.3: 1e308 and 1.3e308

@@ -44,7 +44,7 @@ public:
     explicit SoakRun(std::uint64_t seed) : rig_(seed * 2 + 1), user_(seed) {
         rig_.scene.Image1.Resize(width_, height_);
         rig_.toolkit.on_process_messages = [this] { WhileProcessingMessages(); };
-        rig_.scene.Init();
+        rig_.scene.StartUp();
     }
 
     // Runs until `ticks` ticks have reached Timer1Timer; returns the first
@@ -129,19 +129,19 @@ private:
         switch (Pick(40)) {
             case 0:
             case 1:
-                panel.ClickBackground(Pick(2));
+                panel.SelectBackground(Pick(2));
                 break;
             case 2:
-                panel.DeselectBackground();
+                panel.SelectBackground(-1);  // as code can leave it, no handler
                 break;
             case 3:
             case 4:
             case 5:
             case 6:
-                panel.ClickEffect(Pick(9));
+                panel.SelectEffect(Pick(9));
                 break;
             case 7:
-                panel.DeselectEffect();
+                panel.SelectEffect(-1);
                 break;
             case 8:
             case 9:
@@ -233,7 +233,7 @@ private:
             return;
         }
         StepStart();
-        panel.ClickEffect(Pick(6));  // leaves "Basis" enabled
+        panel.SelectEffect(Pick(6));  // leaves "Basis" enabled
         panel.ChooseDirekt(true);
         panel.Type(SpinField::SpinEdit3, kind == Fault::CameraZeroByZero ? "0" : "7");
         panel.Type(SpinField::SpinEdit8, kind == Fault::CameraWrapped ? "2147483635" : "-13");
@@ -242,7 +242,7 @@ private:
     // Shape 13 due on every frame until the coordinates overflow; the change
     // speed held at 0 so that the tick brings in no other shape.
     void PokeShape13() {
-        rig_.panel.text[static_cast<int>(SpinField::SpinEdit2)] = "0";
+        rig_.panel.Type(SpinField::SpinEdit2, "0");
         rig_.scene.ShapeNo = 13;
         rig_.scene.NewShape = true;
         rig_.scene.SwitchCounter = 0;
@@ -348,7 +348,7 @@ class RecoveryNesting : public ::testing::Test {
 protected:
     RecoveryNesting() : rig(7) {
         rig.scene.Image1.Resize(64, 40);
-        rig.scene.Init();
+        rig.scene.StartUp();
         rig.scene.Timer1Timer();  // leaves a camera distance of 130
     }
     WindowLikeRig rig;
@@ -357,7 +357,7 @@ protected:
 TEST_F(RecoveryNesting, OverflowingGrowFailsAgainInTheRecoverysBackgroundFrame) {
     // The recovery clears NewShape only after the defaults: the frame that the
     // background change runs builds shape 13 once more and overflows again.
-    rig.panel.ClickBackground(1);
+    rig.panel.SelectBackground(1);
     for (int k = 1; k <= kPointCount; ++k)
         rig.scene.ShapeSet[k] = {1.7e308, -1.7e308, 3.0};
     rig.scene.ShapeNo = 13;
@@ -371,7 +371,7 @@ TEST_F(RecoveryNesting, OverflowingGrowFailsAgainInTheRecoverysBackgroundFrame) 
 TEST_F(RecoveryNesting, CameraFaultIsNotRepeatedByTheRecoverysOwnFrames) {
     // The recovery's background frame finds the distance 0 and restores the
     // settings before it reads the position again.
-    rig.panel.ClickBackground(1);
+    rig.panel.SelectBackground(1);
     rig.panel.ChooseDirekt(true);
     rig.panel.Type(SpinField::SpinEdit8, "-13");
     rig.scene.Timer1Timer();

@@ -1,13 +1,10 @@
 #pragma once
 
-// A panel, a toolkit and a random source that behave like the real window for
-// long unattended runs: spin fields keep the text as typed and read it the way
-// the window does, clicks fire the same handlers, and the defaults come back
-// in the window's order with a frame for each changed background, effect,
-// stereo base and point size. Shared by the soak test and the frame fuzzer.
+// The program's own panel with a record of what the soak and the frame fuzzer
+// need to know, a recording toolkit and a seeded random source, wired to a
+// scene as the window wires them.
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <cstdint>
 #include <functional>
@@ -15,17 +12,13 @@
 #include <string>
 
 #include "core/control_defaults.h"
-#include "core/control_panel.h"
 #include "core/random_source.h"
 #include "core/scene.h"
-#include "core/spin_text.h"
+#include "core/settings_panel.h"
 #include "core/toolkit.h"
 #include "support/fakes.h"
 
 namespace kaleidra::soak {
-
-inline constexpr int kSpinFieldCount = 9;
-inline constexpr int kCheckBoxCount = 3;
 
 inline SpinField FieldAt(int index) {
     return static_cast<SpinField>(index);
@@ -36,20 +29,10 @@ inline std::int32_t DistanceFor(int position) {
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(position) * 10u + 130u);
 }
 
-class WindowLikePanel : public ControlPanel {
+// Counts, as the scene reads the settings, the faults those reads must lead to.
+class WindowLikePanel : public SettingsPanel, private PanelObserver {
 public:
-    WindowLikePanel() {
-        for (int f = 0; f < kSpinFieldCount; ++f)
-            text[f] = std::to_string(RangeOf(FieldAt(f)).standard);
-        enabled.fill(true);
-        for (int b = 0; b < kCheckBoxCount; ++b)
-            check[b] = DefaultChecked(static_cast<CheckField>(b));
-    }
-
-    // What the field reads as, without counting it as the scene's read.
-    int Read(SpinField field) const {
-        return ReadSpinText(text[static_cast<int>(field)], RangeOf(field).minimum);
-    }
+    WindowLikePanel() { Observe(this); }
 
     int Value(SpinField field) const override {
         const int v = Read(field);
@@ -58,115 +41,14 @@ public:
         // The camera set-up reads the position and then the mode, with nothing
         // in between that could change either: this read decides whether the
         // "direkt" division by a zero distance is about to fail the frame.
-        if (field == SpinField::SpinEdit8 && radio2 && DistanceFor(v) == 0) {
+        if (field == SpinField::SpinEdit8 && RadioButton2() && DistanceFor(v) == 0) {
             ++expected_camera_faults;
             if (Read(SpinField::SpinEdit3) == 0) ++expected_camera_zero_by_zero;
         }
         return v;
     }
-    bool Checked(CheckField box) const override { return check[static_cast<int>(box)]; }
-    int RadioGroup1() const override { return background; }
-    int RadioGroup2() const override { return effect; }
-    bool RadioButton1() const override { return radio1; }
-    bool RadioButton2() const override { return radio2; }
 
-    // The window's order; each control that changes raises its handler.
-    void Standardwerte() override {
-        ClickBackground(kDefaultBackground);
-        ClickEffect(kDefaultEffect);
-        radio1 = true;
-        radio2 = false;
-        const SpinField order[] = {
-            SpinField::SpinEdit1, SpinField::SpinEdit6, SpinField::SpinEdit7,
-            SpinField::SpinEdit2, SpinField::SpinEdit5, SpinField::SpinEdit3,
-            SpinField::SpinEdit4, SpinField::SpinEdit8, SpinField::SpinEdit9};
-        for (SpinField f : order)
-            SetValue(f, RangeOf(f).standard);
-        for (int b = 0; b < kCheckBoxCount; ++b)
-            check[b] = DefaultChecked(static_cast<CheckField>(b));
-    }
-
-    // ---- what a user (or code) does to the panel
-
-    // A click on an item; clicking the item already selected changes nothing.
-    void ClickBackground(int index) {
-        if (index == background) return;
-        background = index;
-        RunFrame();  // RadioGroup1Click
-    }
-
-    void ClickEffect(int index) {
-        if (index == effect) return;
-        effect = index;
-        // RadioGroup2Click
-        const bool pulfrich = effect == kEffectPulfrich;
-        if (pulfrich) SetValue(SpinField::SpinEdit9, 0);
-        enabled[static_cast<int>(SpinField::SpinEdit3)] = !pulfrich;
-        enabled[static_cast<int>(SpinField::SpinEdit9)] = !pulfrich;
-        RunFrame();
-    }
-
-    // No item selected, as code can leave a group; no click handler runs.
-    void DeselectBackground() { background = -1; }
-    void DeselectEffect() { effect = -1; }
-
-    void ChooseDirekt(bool direkt) {
-        radio1 = !direkt;
-        radio2 = direkt;
-    }
-
-    // Typing or pasting: the text is kept unclamped. Disabled fields take nothing.
-    void Type(SpinField field, const std::string& typed) {
-        const int f = static_cast<int>(field);
-        if (!enabled[f] || text[f] == typed) return;
-        text[f] = typed;
-        Changed(field);
-    }
-
-    // Setting from code or the step buttons: clamped, the text rewritten.
-    void SetValue(SpinField field, long long value) {
-        const SpinRange r = RangeOf(field);
-        const int f = static_cast<int>(field);
-        const std::string clamped =
-            std::to_string(std::clamp<long long>(value, r.minimum, r.maximum));
-        if (text[f] == clamped) return;
-        text[f] = clamped;
-        Changed(field);
-    }
-
-    void Step(SpinField field, int by) {
-        if (!enabled[static_cast<int>(field)]) return;
-        SetValue(field, static_cast<long long>(Read(field)) + by);
-    }
-
-    // Focus leaves the field: a value outside the range is clamped and rewritten.
-    void Leave(SpinField field) {
-        const SpinRange r = RangeOf(field);
-        const int v = Read(field);
-        if (v < r.minimum || v > r.maximum) SetValue(field, v);
-    }
-
-    void Toggle(CheckField box) { check[static_cast<int>(box)] = !check[static_cast<int>(box)]; }
-
-    bool AtDefaults() const {
-        for (int f = 0; f < kSpinFieldCount; ++f) {
-            if (text[f] != std::to_string(RangeOf(FieldAt(f)).standard) || !enabled[f])
-                return false;
-        }
-        for (int b = 0; b < kCheckBoxCount; ++b) {
-            if (check[b] != DefaultChecked(static_cast<CheckField>(b))) return false;
-        }
-        return background == kDefaultBackground && effect == kDefaultEffect && radio1 && !radio2;
-    }
-
-    Scene* scene = nullptr;
-    std::array<std::string, kSpinFieldCount> text;
-    std::array<bool, kSpinFieldCount> enabled{};
-    std::array<bool, kCheckBoxCount> check{};
-    int background = kDefaultBackground;
-    int effect = kDefaultEffect;
-    bool radio1 = true;
-    bool radio2 = false;
+    void Toggle(CheckField box) { SetChecked(box, !Checked(box)); }
 
     mutable long long expected_camera_faults = 0;
     mutable long long expected_camera_zero_by_zero = 0;
@@ -176,13 +58,7 @@ public:
     long long handler_frames = 0;
 
 private:
-    void Changed(SpinField field) {
-        if (field == SpinField::SpinEdit3 || field == SpinField::SpinEdit4) RunFrame();
-    }
-    void RunFrame() {
-        ++handler_frames;
-        if (scene) scene->Modell_Ausgabe();
-    }
+    void HandlerRuns(Handler) override { ++handler_frames; }
 };
 
 // The soak only counts what the toolkit is asked for.
@@ -256,7 +132,7 @@ inline bool LooksLikeShape1(const PointSet& set) {
 // them, with the shape-13 overflow watched at the draw that decides it.
 struct WindowLikeRig {
     explicit WindowLikeRig(std::uint64_t seed) : random(seed) {
-        panel.scene = &scene;
+        panel.Attach(&scene);
         random.on_draw = [this](int n, int r) {
             // Only the grow draws 0..9 while shape 13 is being built.
             if (n == 10 && scene.NewShape && scene.ShapeNo == 13 &&

@@ -1,17 +1,17 @@
 #pragma once
 
-// Stand-ins for the window, the toolkit and the random source, so that the
-// frame cycle runs, nests and recovers without a display.
+// Stand-ins for the toolkit and the random source, and the real panel with a
+// record of what it did, so that the frame cycle runs, nests and recovers
+// without a display.
 
 #include <array>
 #include <functional>
 #include <string>
 #include <vector>
 
-#include "core/control_defaults.h"
-#include "core/control_panel.h"
 #include "core/random_source.h"
 #include "core/scene.h"
+#include "core/settings_panel.h"
 #include "core/toolkit.h"
 
 namespace kaleidra::testing {
@@ -40,69 +40,48 @@ public:
     std::function<void()> on_error_box;
 };
 
-// The panel as plain values. Standardwerte restores them in the window's
-// order and, like the window, runs a frame for each changed background,
-// effect, stereo base and point size.
-class FakePanel : public ControlPanel {
+// The program's own panel, recording what it did: how often the defaults
+// came back and which handlers ran their frames. Set and the other setters
+// put a control into a state without running a frame, as a test arranges it.
+class RecordingPanel : public SettingsPanel, private PanelObserver {
 public:
-    FakePanel() {
-        for (int f = 0; f < 9; ++f)
-            spin[f] = RangeOf(static_cast<SpinField>(f)).standard;
-        for (int b = 0; b < 3; ++b)
-            check[b] = DefaultChecked(static_cast<CheckField>(b));
-    }
-
-    int Value(SpinField field) const override { return spin[static_cast<int>(field)]; }
-    bool Checked(CheckField box) const override { return check[static_cast<int>(box)]; }
-    int RadioGroup1() const override { return background; }
-    int RadioGroup2() const override { return effect; }
-    bool RadioButton1() const override { return parallel; }
-    bool RadioButton2() const override { return !parallel; }
+    RecordingPanel() { Observe(this); }
 
     void Standardwerte() override {
         ++resets;
-        if (background != kDefaultBackground) {
-            background = kDefaultBackground;
-            RunFrame("RadioGroup1Click");
-        }
-        if (effect != kDefaultEffect) {
-            effect = kDefaultEffect;
-            RunFrame("RadioGroup2Click");
-        }
-        parallel = true;
-        const SpinField order[] = {
-            SpinField::SpinEdit1, SpinField::SpinEdit6, SpinField::SpinEdit7,
-            SpinField::SpinEdit2, SpinField::SpinEdit5, SpinField::SpinEdit3,
-            SpinField::SpinEdit4, SpinField::SpinEdit8, SpinField::SpinEdit9};
-        for (SpinField f : order) {
-            int& v = spin[static_cast<int>(f)];
-            const int standard = RangeOf(f).standard;
-            if (v == standard) continue;
-            v = standard;
-            if (f == SpinField::SpinEdit3) RunFrame("SpinEdit3Change");
-            if (f == SpinField::SpinEdit4) RunFrame("SpinEdit4Change");
-        }
-        for (int b = 0; b < 3; ++b)
-            check[b] = DefaultChecked(static_cast<CheckField>(b));
+        SettingsPanel::Standardwerte();
     }
 
-    void Set(SpinField field, int value) { spin[static_cast<int>(field)] = value; }
-    void Set(CheckField box, bool on) { check[static_cast<int>(box)] = on; }
+    void Set(SpinField field, int value) {
+        Quietly([&] { Type(field, std::to_string(value)); });
+    }
+    void Set(CheckField box, bool on) { SetChecked(box, on); }
+    void SetBackground(int index) {
+        Quietly([&] { SelectBackground(index); });
+    }
+    void SetEffect(int index) {
+        Quietly([&] { SelectEffect(index); });
+    }
 
     Scene* scene = nullptr;
-    std::array<int, 9> spin{};
-    std::array<bool, 3> check{};
-    int background = kDefaultBackground;
-    int effect = kDefaultEffect;
-    bool parallel = true;
     int resets = 0;
     std::vector<std::string> handlers_fired;
 
 private:
-    void RunFrame(const char* handler) {
-        handlers_fired.emplace_back(handler);
-        if (scene) scene->Modell_Ausgabe();
+    template <typename Arrange>
+    void Quietly(Arrange&& arrange) {
+        Attach(nullptr);
+        quiet_ = true;
+        arrange();
+        quiet_ = false;
+        Attach(scene);
     }
+    void HandlerRuns(Handler handler) override {
+        static const char* const kNames[] = {"RadioGroup1Click", "RadioGroup2Click",
+                                             "SpinEdit3Change", "SpinEdit4Change"};
+        if (!quiet_) handlers_fired.emplace_back(kNames[static_cast<int>(handler)]);
+    }
+    bool quiet_ = false;
 };
 
 // Always yields the same end of the range: 0, or n - 1 (0 for n = 0).
@@ -144,8 +123,9 @@ private:
 struct SceneRig {
     explicit SceneRig(FixedRandom::End end = FixedRandom::End::Low) : random(end) {
         panel.scene = &scene;
+        panel.Attach(&scene);
     }
-    FakePanel panel;
+    RecordingPanel panel;
     FakeToolkit toolkit;
     FixedRandom random;
     Scene scene{panel, toolkit, random};

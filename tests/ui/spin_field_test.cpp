@@ -13,13 +13,13 @@
 namespace kaleidra {
 namespace {
 
-// A window with a -10..10 field (value 2) and a second control to move to.
+// A window with a -10..10 field (value 2) of a panel of its own, and a
+// second control to move to.
 class SpinFieldTest : public ::testing::Test {
 protected:
     void SetUp() override {
         auto* layout = new QVBoxLayout(&window);
-        field = new TSpinEdit(&window);
-        field->SetRange(-10, 10);
+        field = new TSpinEdit(panel, SpinField::SpinEdit1, &window);
         field->SetValue(2);
         other = new QLineEdit(&window);
         layout->addWidget(field);
@@ -37,6 +37,7 @@ protected:
         QApplication::processEvents();
     }
 
+    SettingsPanel panel;
     QWidget window;
     TSpinEdit* field = nullptr;
     QLineEdit* other = nullptr;

@@ -1,0 +1,111 @@
+#pragma once
+
+// The control panel without a toolkit: each spin field's text and enabled
+// state, the check boxes, the radio selections, and the rules that change
+// them. Typing keeps the text as typed; code and the step buttons clamp;
+// leaving a field clamps a value outside its range. The defaults come back
+// in their fixed order, and each control that changes raises its handler;
+// the handlers of the background, the effect, "Basis" and "Größe" run a
+// frame, and choosing "Pulfrich" zeroes "Ebene" and disables "Basis" and
+// "Ebene". The scene reads it as its ControlPanel; the window shows it and
+// hands it what the user does.
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "core/control_defaults.h"
+#include "core/control_panel.h"
+
+namespace kaleidra {
+
+class Scene;
+
+inline constexpr int kSpinFieldCount = 9;
+inline constexpr int kCheckBoxCount = 3;
+
+// The handlers that run a frame.
+enum class Handler { RadioGroup1Click, RadioGroup2Click, SpinEdit3Change, SpinEdit4Change };
+
+// Hears what the panel does: the window, to show it; a test, to record it.
+class PanelObserver {
+public:
+    virtual ~PanelObserver() = default;
+    // Something the panel shows has changed: a text, an enabled state, a
+    // check box or a selection.
+    virtual void PanelChanged() {}
+    // A handler is about to run its frame.
+    virtual void HandlerRuns(Handler /*handler*/) {}
+};
+
+class SettingsPanel : public ControlPanel {
+public:
+    // As designed, before the defaults: every field at its design value.
+    SettingsPanel();
+
+    // The scene whose frames the handlers run; without one they run none.
+    void Attach(Scene* scene) { scene_ = scene; }
+    void Observe(PanelObserver* observer) { observer_ = observer; }
+
+    // ---- as the scene reads it
+    int Value(SpinField field) const override { return Read(field); }
+    bool Checked(CheckField box) const override { return check_[Index(box)]; }
+    int RadioGroup1() const override { return background_; }
+    int RadioGroup2() const override { return effect_; }
+    bool RadioButton1() const override { return !direkt_; }
+    bool RadioButton2() const override { return direkt_; }
+    // Every control back to its default, in the fixed order.
+    void Standardwerte() override;
+
+    // ---- as a view shows it
+    // What the field reads as: its text's integer, or its minimum.
+    int Read(SpinField field) const;
+    const std::string& Text(SpinField field) const { return text_[Index(field)]; }
+    bool Enabled(SpinField field) const { return enabled_[Index(field)]; }
+    // Every control at its default and enabled.
+    bool AtDefaults() const;
+    // Frames run by handlers that are under way now, nested ones included.
+    int HandlerFrames() const { return handler_frames_; }
+
+    // ---- what the user or code does
+    // Typing or pasting: the text is kept as typed. A disabled field takes nothing.
+    void Type(SpinField field, std::string_view text);
+    // From code: clamped to the range, the text rewritten.
+    void SetValue(SpinField field, long long value);
+    // The step buttons and arrow keys: `steps` added, clamped. Not on a disabled field.
+    void Step(SpinField field, int steps);
+    // The focus leaves the field: a value outside the range is clamped and rewritten.
+    void Leave(SpinField field);
+    void SetChecked(CheckField box, bool on);
+    // An item chosen by a click or by code. An index that names no item
+    // leaves none selected, and then no handler runs.
+    void SelectBackground(int index);
+    void SelectEffect(int index);
+    // "direkt" or else "parallel"; no handler.
+    void ChooseDirekt(bool direkt);
+
+    static constexpr std::size_t Index(SpinField field) { return static_cast<std::size_t>(field); }
+    static constexpr std::size_t Index(CheckField box) { return static_cast<std::size_t>(box); }
+
+private:
+    void SetText(SpinField field, std::string text);
+    void Changed();
+    void RadioGroup1Click();
+    void RadioGroup2Click();
+    void SpinEdit3Change();
+    void SpinEdit4Change();
+    void RunFrame(Handler handler);
+
+    std::array<std::string, kSpinFieldCount> text_;
+    std::array<bool, kSpinFieldCount> enabled_{};
+    std::array<bool, kCheckBoxCount> check_{};
+    int background_ = kDefaultBackground;
+    int effect_ = kDefaultEffect;
+    bool direkt_ = false;
+
+    Scene* scene_ = nullptr;
+    PanelObserver* observer_ = nullptr;
+    int handler_frames_ = 0;
+};
+
+}  // namespace kaleidra
