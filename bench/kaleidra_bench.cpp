@@ -22,7 +22,7 @@
 
 #include "allocation_counter.h"
 #include "core/control_defaults.h"
-#include "core/settings_panel.h"
+#include "core/control_panel.h"
 #include "core/random_source.h"
 #include "core/scene.h"
 #include "core/toolkit.h"
@@ -85,7 +85,7 @@ struct SceneRig {
         for (int i = 0; i < 400; ++i)
             scene.Timer1Timer();
     }
-    SettingsPanel panel;
+    ControlPanel panel;
     SteadyRandom random;
     Toolkit toolkit;
     Scene scene{panel, toolkit, random};

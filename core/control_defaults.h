@@ -1,8 +1,25 @@
 #pragma once
 
-#include "core/control_panel.h"
-
 namespace kaleidra {
+
+// The panel's integer spin fields, by the names the whole program uses.
+enum class SpinField {
+    SpinEdit1,  // "Y": rotation speed about Y, degrees per tick
+    SpinEdit2,  // "Wechsel": speed of shape change
+    SpinEdit3,  // "Basis": stereo base
+    SpinEdit4,  // "Größe": point size in pixels
+    SpinEdit5,  // "Morph": morph step per frame
+    SpinEdit6,  // "X": rotation speed about X
+    SpinEdit7,  // "Z": rotation speed about Z
+    SpinEdit8,  // "Position": camera position
+    SpinEdit9,  // "Ebene": picture-plane shift in pixels
+};
+
+enum class CheckField {
+    CheckBox1,  // "Zufall Objekte": next shape at random
+    CheckBox2,  // "Zufall Punkte": shuffle the points of each new shape
+    CheckBox3,  // "dynam. Größe": point size follows depth
+};
 
 struct SpinRange {
     int minimum;
@@ -41,14 +58,14 @@ constexpr bool DefaultChecked(CheckField box) {
 }
 
 constexpr int kDefaultBackground = 0;  // "schwarz"
+constexpr int kDefaultEffect = 0;      // "Rot/Cyan"
+constexpr int kEffectPulfrich = 7;
+constexpr int kFirstDepthColourEffect = 6;  // "Chroma", "Pulfrich", "Grau" from here on
 
 // The background's colour for an item of the background group: white for
 // "weiss", black for anything else (0xBBGGRR).
 constexpr unsigned BackgroundColour(int item) {
     return item == 1 ? 0xFFFFFFu : 0x000000u;
 }
-constexpr int kDefaultEffect = 0;      // "Rot/Cyan"
-constexpr int kEffectPulfrich = 7;
-constexpr int kFirstDepthColourEffect = 6;  // "Chroma", "Pulfrich", "Grau" from here on
 
 }  // namespace kaleidra

@@ -1,48 +1,116 @@
 #pragma once
 
+// The control panel without a toolkit: each spin field's text and enabled
+// state, the check boxes, the radio selections, and the rules that change
+// them. Typing keeps the text as typed; code and the step buttons clamp;
+// leaving a field clamps a value outside its range. The defaults come back
+// in their fixed order, and each control that changes raises its handler;
+// the handlers of the background, the effect, "Basis" and "Größe" run a
+// frame, and choosing "Pulfrich" zeroes "Ebene" and disables "Basis" and
+// "Ebene". The scene reads the settings from it; the window shows it and
+// hands it what the user does.
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "core/control_defaults.h"
+
 namespace kaleidra {
 
-// The panel's integer spin fields, by the names the whole program uses.
-enum class SpinField {
-    SpinEdit1,  // "Y": rotation speed about Y, degrees per tick
-    SpinEdit2,  // "Wechsel": speed of shape change
-    SpinEdit3,  // "Basis": stereo base
-    SpinEdit4,  // "Größe": point size in pixels
-    SpinEdit5,  // "Morph": morph step per frame
-    SpinEdit6,  // "X": rotation speed about X
-    SpinEdit7,  // "Z": rotation speed about Z
-    SpinEdit8,  // "Position": camera position
-    SpinEdit9,  // "Ebene": picture-plane shift in pixels
+class Scene;
+
+inline constexpr int kSpinFieldCount = 9;
+inline constexpr int kCheckBoxCount = 3;
+
+// The handlers that run a frame.
+enum class Handler { RadioGroup1Click, RadioGroup2Click, SpinEdit3Change, SpinEdit4Change };
+
+// Hears what the panel does: the window, to show it; a test, to record it.
+class PanelObserver {
+public:
+    virtual ~PanelObserver() = default;
+    // Something the panel shows has changed: a text, an enabled state, a
+    // check box or a selection.
+    virtual void PanelChanged() {}
+    // A handler is about to run its frame.
+    virtual void HandlerRuns(Handler /*handler*/) {}
 };
 
-enum class CheckField {
-    CheckBox1,  // "Zufall Objekte": next shape at random
-    CheckBox2,  // "Zufall Punkte": shuffle the points of each new shape
-    CheckBox3,  // "dynam. Größe": point size follows depth
-};
-
-// The settings as the core reads them, at the moment of use. The main window
-// implements this over its controls; tests implement it over plain values.
 class ControlPanel {
 public:
+    // As designed, before the defaults: every field at its design value.
+    ControlPanel();
     virtual ~ControlPanel() = default;
 
+    // The scene whose frames the handlers run; without one they run none.
+    void Attach(Scene* scene) { scene_ = scene; }
+    void Observe(PanelObserver* observer) { observer_ = observer; }
+
+    // ---- as the scene reads it, at the moment of use
     // The integer the field's text parses to, or the field's minimum when it
     // does not parse. Never clamped: a typed value outside the range is used
     // as typed until the field loses focus.
-    virtual int Value(SpinField field) const = 0;
-    virtual bool Checked(CheckField box) const = 0;
+    virtual int Value(SpinField field) const { return Read(field); }
+    bool Checked(CheckField box) const { return check_[Index(box)]; }
     // Item index of the background group (0 "schwarz", 1 "weiss"), -1 for none.
-    virtual int RadioGroup1() const = 0;
+    int RadioGroup1() const { return background_; }
     // Item index of the effect group (0..8), -1 for none.
-    virtual int RadioGroup2() const = 0;
-    virtual bool RadioButton1() const = 0;  // "parallel"
-    virtual bool RadioButton2() const = 0;  // "direkt"
+    int RadioGroup2() const { return effect_; }
+    bool RadioButton1() const { return !direkt_; }  // "parallel"
+    bool RadioButton2() const { return direkt_; }   // "direkt"
+    // Every control back to its default, in the fixed order, raising the
+    // handler of each control that changes (and with them their frames).
+    virtual void Standardwerte();
 
-    // Put every control back to its default, in the fixed order, raising the
-    // change or click handler of each control that actually changes (and with
-    // them the frames those handlers run).
-    virtual void Standardwerte() = 0;
+    // ---- as a view shows it
+    // What the field reads as: its text's integer, or its minimum.
+    int Read(SpinField field) const;
+    const std::string& Text(SpinField field) const { return text_[Index(field)]; }
+    bool Enabled(SpinField field) const { return enabled_[Index(field)]; }
+    // Every control at its default and enabled.
+    bool AtDefaults() const;
+    // Frames run by handlers that are under way now, nested ones included.
+    int HandlerFrames() const { return handler_frames_; }
+
+    // ---- what the user or code does
+    // Typing or pasting: the text is kept as typed. A disabled field takes nothing.
+    void Type(SpinField field, std::string_view text);
+    // From code: clamped to the range, the text rewritten.
+    void SetValue(SpinField field, long long value);
+    // The step buttons and arrow keys: `steps` added, clamped. Not on a disabled field.
+    void Step(SpinField field, int steps);
+    // The focus leaves the field: a value outside the range is clamped and rewritten.
+    void Leave(SpinField field);
+    void SetChecked(CheckField box, bool on);
+    // An item chosen by a click or by code. An index that names no item
+    // leaves none selected, and then no handler runs.
+    void SelectBackground(int index);
+    void SelectEffect(int index);
+    // "direkt" or else "parallel"; no handler.
+    void ChooseDirekt(bool direkt);
+
+private:
+    static constexpr std::size_t Index(SpinField field) { return static_cast<std::size_t>(field); }
+    static constexpr std::size_t Index(CheckField box) { return static_cast<std::size_t>(box); }
+    void SetText(SpinField field, std::string text);
+    void Changed();
+    void RadioGroup1Click();
+    void RadioGroup2Click();
+    void SpinEdit3Change();
+    void SpinEdit4Change();
+    void RunFrame(Handler handler);
+
+    std::array<std::string, kSpinFieldCount> text_;
+    std::array<bool, kSpinFieldCount> enabled_{};
+    std::array<bool, kCheckBoxCount> check_{};
+    int background_ = kDefaultBackground;
+    int effect_ = kDefaultEffect;
+    bool direkt_ = false;
+
+    Scene* scene_ = nullptr;
+    PanelObserver* observer_ = nullptr;
+    int handler_frames_ = 0;
 };
 
 }  // namespace kaleidra

@@ -66,31 +66,6 @@ QFont LinkFont(const QString& caption, int room) {
     return font;
 }
 
-// Fixed settings for the picture: red/cyan on black with small crosses of one
-// size, a wider base so that the pair shows apart at this size, and a morph
-// fast enough to reach the shape in one frame.
-class PicturePanel final : public ControlPanel {
-public:
-    int Value(SpinField field) const override {
-        switch (field) {
-            case SpinField::SpinEdit3:
-                return 8;
-            case SpinField::SpinEdit4:
-                return 1;
-            case SpinField::SpinEdit5:
-                return 1000;
-            default:
-                return 0;
-        }
-    }
-    bool Checked(CheckField) const override { return false; }
-    int RadioGroup1() const override { return 0; }
-    int RadioGroup2() const override { return 0; }
-    bool RadioButton1() const override { return true; }
-    bool RadioButton2() const override { return false; }
-    void Standardwerte() override {}
-};
-
 class QuietToolkit final : public Toolkit {
 public:
     void ProcessMessages() override {}
@@ -112,7 +87,14 @@ public:
 }  // namespace
 
 QImage ProgramPicture(double device_pixel_ratio) {
-    PicturePanel panel;
+    // Red/cyan on black with small crosses of one size, a wider base so that
+    // the pair shows apart at this size, and a morph fast enough to reach the
+    // shape in one frame. No scene is attached: setting them runs no frame.
+    ControlPanel panel;
+    panel.SetChecked(CheckField::CheckBox3, false);
+    panel.Type(SpinField::SpinEdit3, "8");
+    panel.Type(SpinField::SpinEdit4, "1");
+    panel.Type(SpinField::SpinEdit5, "1000");
     QuietToolkit toolkit;
     FixedSource random;
     Scene scene(panel, toolkit, random);
@@ -128,8 +110,8 @@ QImage ProgramPicture(double device_pixel_ratio) {
         Point3D& p = scene.ShapeSet[i];
         p = {p.x * kPictureScale, p.y * kPictureScale, p.z * kPictureScale};
     }
-    scene.AngleX = -20;  // tilted towards the viewer, so the rings show their depth
-    scene.AngleY = 30;
+    scene.AngleX = -20;          // tilted towards the viewer, so the rings show their depth
+    scene.CameraDistance = 1.0;  // taken as set up: the settings above stay
     scene.Modell_Ausgabe();
 
     const RasterSurface& raster = scene.Image1;

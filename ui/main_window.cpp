@@ -6,8 +6,6 @@
 #include <QMessageBox>
 #include <QResizeEvent>
 
-#include "core/control_defaults.h"
-
 namespace kaleidra {
 
 namespace {
@@ -53,13 +51,13 @@ QFont PanelFont(int pixels, bool bold) {
 }  // namespace
 
 TForm1::TForm1() {
-    panel_.Attach(&scene_);
-    panel_.Observe(&view_);
     setWindowTitle(QStringLiteral("Kaleidra"));
     setFont(PanelFont(11, false));
     setGeometry(kDesignGeometry);
     BuildControls();
     ConnectHandlers();
+    panel_.Attach(&scene_);
+    panel_.Observe(this);  // the controls are there to show it
     Init();
 }
 
@@ -114,8 +112,9 @@ void TForm1::BuildControls() {
     RadioButton2 = new QRadioButton(GroupBox3);
     RadioButton2->setGeometry(8, 32, kRadioWidth, kRadioHeight);
     for (QRadioButton* item : {RadioButton1, RadioButton2}) {
-        connect(item, &QRadioButton::toggled, this,
-                [this] { GiveTabFocusToChecked({RadioButton1, RadioButton2}); });
+        connect(item, &QRadioButton::toggled, this, [this] {
+            GiveTabFocusToChecked({RadioButton1, RadioButton2});
+        });
     }
     Label9 = AddLabel(GroupBox3, 8, 56);
     SpinEdit8 = AddSpin(GroupBox3, SpinField::SpinEdit8, 56, 49);
@@ -179,7 +178,8 @@ QCheckBox* TForm1::AddCheck(QWidget* box, CheckField field, int left, int top) {
     check->setGeometry(left, top, kCheckWidth, kCheckHeight);
     check->setChecked(panel_.Checked(field));
     checks_[static_cast<std::size_t>(field)] = check;
-    connect(check, &QCheckBox::toggled, this, [this, field](bool on) { panel_.SetChecked(field, on); });
+    connect(check, &QCheckBox::toggled, this,
+            [this, field](bool on) { panel_.SetChecked(field, on); });
     return check;
 }
 
@@ -216,8 +216,9 @@ void TForm1::Init() {
     scene_.StartUp();
 
     QPalette palette = this->palette();
-    palette.setColor(QPalette::Window,
-                     QColor::fromRgb(RasterSurface::ToPixel(BackgroundColour(panel_.RadioGroup1()))));
+    palette.setColor(
+        QPalette::Window,
+        QColor::fromRgb(RasterSurface::ToPixel(BackgroundColour(panel_.RadioGroup1()))));
     setPalette(palette);
     setAutoFillBackground(true);
 }
@@ -309,8 +310,8 @@ void TForm1::Sprache_Init() {
 // fields with the axis), each group by its caption, and the picture.
 void TForm1::NameForScreenReaders() {
     const std::pair<QLabel*, TSpinEdit*> buddies[] = {
-        {Label6, SpinEdit6}, {Label7, SpinEdit1}, {Label8, SpinEdit7},
-        {Label2, SpinEdit2}, {Label4, SpinEdit5}, {Label9, SpinEdit8},
+        {Label6, SpinEdit6}, {Label7, SpinEdit1},  {Label8, SpinEdit7},
+        {Label2, SpinEdit2}, {Label4, SpinEdit5},  {Label9, SpinEdit8},
         {Label5, SpinEdit3}, {Label10, SpinEdit9}, {Label3, SpinEdit4}};
     for (const auto& [label, spin] : buddies) {
         label->setBuddy(spin);
@@ -323,9 +324,9 @@ void TForm1::NameForScreenReaders() {
     GroupBox1->setAccessibleName(QStringLiteral("Steuerungspanel"));
     GroupBox6->setAccessibleName(QStringLiteral("Schaltflächen"));
     Image1->setAccessibleName(QStringLiteral("Anzeige"));
-    Image1->setAccessibleDescription(QStringLiteral(
-        "Die Punktwolke in 3D als Anaglyphenbild; ein Mausklick blendet das "
-        "Steuerungspanel aus oder ein"));
+    Image1->setAccessibleDescription(
+        QStringLiteral("Die Punktwolke in 3D als Anaglyphenbild; ein Mausklick blendet das "
+                       "Steuerungspanel aus oder ein"));
 }
 
 // ---------------------------------------------------------------- handlers
@@ -397,19 +398,16 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 
 // ---------------------------------------------------------------- view
 
-// Every control shows what the panel holds; a control that already does so
-// is left alone, so the caret stays where the user put it.
-void TForm1::View::PanelChanged() {
-    for (TSpinEdit* spin : form_.spins_) {
-        if (spin) spin->ShowPanel();
-    }
-    for (std::size_t b = 0; b < form_.checks_.size(); ++b) {
-        if (form_.checks_[b]) form_.checks_[b]->setChecked(form_.panel_.Checked(CheckField(b)));
-    }
-    if (form_.RadioGroup1) form_.RadioGroup1->SetItemIndex(form_.panel_.RadioGroup1());
-    if (form_.RadioGroup2) form_.RadioGroup2->SetItemIndex(form_.panel_.RadioGroup2());
-    if (form_.RadioButton1 && form_.RadioButton2)
-        (form_.panel_.RadioButton2() ? form_.RadioButton2 : form_.RadioButton1)->setChecked(true);
+// A control that already shows the panel is left alone, so the caret stays
+// where the user put it.
+void TForm1::PanelChanged() {
+    for (TSpinEdit* spin : spins_)
+        spin->ShowPanel();
+    for (std::size_t b = 0; b < checks_.size(); ++b)
+        checks_[b]->setChecked(panel_.Checked(CheckField(b)));
+    RadioGroup1->SetItemIndex(panel_.RadioGroup1());
+    RadioGroup2->SetItemIndex(panel_.RadioGroup2());
+    (panel_.RadioButton2() ? RadioButton2 : RadioButton1)->setChecked(true);
 }
 
 // ---------------------------------------------------------------- toolkit

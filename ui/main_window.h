@@ -3,7 +3,7 @@
 // The main window Form1. It owns the panel's model, the scene (both held by
 // value) and the controls that show the model: the 20 ms timer posts a tick,
 // the tick runs Scene::Timer1Timer, which runs Scene::Modell_Ausgabe; the
-// frame reads the settings from the SettingsPanel, draws into Scene::Image1
+// frame reads the settings from the ControlPanel, draws into Scene::Image1
 // and calls back through Toolkit to let pending events (the repaint of Image1
 // among them) run. The controls hand the panel what the user does; its
 // handlers run the frames of the background, effect, base and size.
@@ -17,9 +17,9 @@
 #include <QWidget>
 #include <array>
 
+#include "core/control_panel.h"
 #include "core/random_source.h"
 #include "core/scene.h"
-#include "core/settings_panel.h"
 #include "core/toolkit.h"
 #include "ui/drawing_area.h"
 #include "ui/group_box_style.h"
@@ -28,7 +28,7 @@
 
 namespace kaleidra {
 
-class TForm1 : public QWidget {
+class TForm1 : public QWidget, private PanelObserver {
     Q_OBJECT
 
 public:
@@ -40,7 +40,7 @@ public:
     void LayoutForHeight();
 
     kaleidra::Scene& scene() { return scene_; }
-    SettingsPanel& panel() { return panel_; }
+    ControlPanel& panel() { return panel_; }
     TSpinEdit* Spin(kaleidra::SpinField field) const {
         return spins_[static_cast<std::size_t>(field)];
     }
@@ -102,16 +102,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Shows the panel's model whenever it changes.
-    class View final : public PanelObserver {
-    public:
-        explicit View(TForm1& form) : form_(form) {}
-        void PanelChanged() override;
-
-    private:
-        TForm1& form_;
-    };
-
     // What the frame cycle asks of the toolkit.
     class Window final : public Toolkit {
     public:
@@ -127,6 +117,8 @@ private:
         TForm1& form_;
     };
 
+    // Every control shows what the panel holds.
+    void PanelChanged() override;
     void BuildControls();
     void ConnectHandlers();
     void Init();
@@ -141,8 +133,7 @@ private:
 
     GroupBoxStyle group_box_style_;
     ClockRandomSource random_;
-    SettingsPanel panel_;
-    View view_{*this};
+    ControlPanel panel_;
     Window window_{*this};
     kaleidra::Scene scene_{panel_, window_, random_};
     std::array<TSpinEdit*, 9> spins_{};

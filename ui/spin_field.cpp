@@ -7,7 +7,7 @@
 
 namespace kaleidra {
 
-TSpinEdit::TSpinEdit(SettingsPanel& panel, SpinField field, QWidget* parent)
+TSpinEdit::TSpinEdit(ControlPanel& panel, SpinField field, QWidget* parent)
     : QAbstractSpinBox(parent), panel_(panel), field_(field) {
     // Every keystroke is kept as typed; nothing is corrected behind the user's back.
     setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);

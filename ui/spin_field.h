@@ -2,11 +2,11 @@
 
 #include <QAbstractSpinBox>
 
-#include "core/settings_panel.h"
+#include "core/control_panel.h"
 
 namespace kaleidra {
 
-// A spin field of the panel: it shows one field of the SettingsPanel and hands
+// A spin field of the panel: it shows one field of the ControlPanel and hands
 // the panel what the user does with it (typing, stepping, leaving), where
 // the rules live. What only a widget can do stays here: keys other than
 // digits, "+", "-", the decimal separator and control characters (Enter
@@ -15,7 +15,7 @@ class TSpinEdit : public QAbstractSpinBox {
     Q_OBJECT
 
 public:
-    TSpinEdit(SettingsPanel& panel, SpinField field, QWidget* parent = nullptr);
+    TSpinEdit(ControlPanel& panel, SpinField field, QWidget* parent = nullptr);
 
     SpinField Field() const { return field_; }
     int MinValue() const { return RangeOf(field_).minimum; }
@@ -48,7 +48,7 @@ protected:
 private:
     bool Accepts(const QKeyEvent& event) const;
 
-    SettingsPanel& panel_;
+    ControlPanel& panel_;
     SpinField field_;
 };
 

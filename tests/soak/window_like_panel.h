@@ -12,9 +12,9 @@
 #include <string>
 
 #include "core/control_defaults.h"
+#include "core/control_panel.h"
 #include "core/random_source.h"
 #include "core/scene.h"
-#include "core/settings_panel.h"
 #include "core/toolkit.h"
 #include "support/fakes.h"
 
@@ -30,7 +30,7 @@ inline std::int32_t DistanceFor(int position) {
 }
 
 // Counts, as the scene reads the settings, the faults those reads must lead to.
-class WindowLikePanel : public SettingsPanel, private PanelObserver {
+class WindowLikePanel : public ControlPanel, private PanelObserver {
 public:
     WindowLikePanel() { Observe(this); }
 

@@ -37,7 +37,7 @@ protected:
         QApplication::processEvents();
     }
 
-    SettingsPanel panel;
+    ControlPanel panel;
     QWidget window;
     TSpinEdit* field = nullptr;
     QLineEdit* other = nullptr;

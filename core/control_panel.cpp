@@ -1,4 +1,4 @@
-#include "core/settings_panel.h"
+#include "core/control_panel.h"
 
 #include <algorithm>
 
@@ -9,30 +9,19 @@ namespace kaleidra {
 
 namespace {
 
-constexpr SpinField kFields[] = {SpinField::SpinEdit1, SpinField::SpinEdit2, SpinField::SpinEdit3,
-                                 SpinField::SpinEdit4, SpinField::SpinEdit5, SpinField::SpinEdit6,
-                                 SpinField::SpinEdit7, SpinField::SpinEdit8, SpinField::SpinEdit9};
-constexpr CheckField kChecks[] = {CheckField::CheckBox1, CheckField::CheckBox2,
-                                  CheckField::CheckBox3};
-
-// The order in which the defaults come back.
+// Every field, in the order in which the defaults come back.
 constexpr SpinField kDefaultOrder[] = {
     SpinField::SpinEdit1, SpinField::SpinEdit6, SpinField::SpinEdit7,
     SpinField::SpinEdit2, SpinField::SpinEdit5, SpinField::SpinEdit3,
     SpinField::SpinEdit4, SpinField::SpinEdit8, SpinField::SpinEdit9};
 
-constexpr int kBackgroundItems = 2;
-constexpr int kEffectItems = 9;
-
-bool InRange(SpinField field, long long value) {
-    const SpinRange r = RangeOf(field);
-    return value >= r.minimum && value <= r.maximum;
-}
+constexpr CheckField kChecks[] = {CheckField::CheckBox1, CheckField::CheckBox2,
+                                  CheckField::CheckBox3};
 
 }  // namespace
 
-SettingsPanel::SettingsPanel() {
-    for (SpinField field : kFields)
+ControlPanel::ControlPanel() {
+    for (SpinField field : kDefaultOrder)
         text_[Index(field)] = std::to_string(RangeOf(field).standard);
     text_[Index(SpinField::SpinEdit2)] = std::to_string(kSpinEdit2DesignValue);
     enabled_.fill(true);
@@ -40,11 +29,11 @@ SettingsPanel::SettingsPanel() {
         check_[Index(box)] = DefaultChecked(box);
 }
 
-int SettingsPanel::Read(SpinField field) const {
+int ControlPanel::Read(SpinField field) const {
     return ReadSpinText(Text(field), RangeOf(field).minimum);
 }
 
-void SettingsPanel::Standardwerte() {
+void ControlPanel::Standardwerte() {
     SelectBackground(kDefaultBackground);
     SelectEffect(kDefaultEffect);
     ChooseDirekt(false);
@@ -54,10 +43,9 @@ void SettingsPanel::Standardwerte() {
         SetChecked(box, DefaultChecked(box));
 }
 
-bool SettingsPanel::AtDefaults() const {
-    for (SpinField field : kFields) {
-        if (Text(field) != std::to_string(RangeOf(field).standard) || !Enabled(field))
-            return false;
+bool ControlPanel::AtDefaults() const {
+    for (SpinField field : kDefaultOrder) {
+        if (Text(field) != std::to_string(RangeOf(field).standard) || !Enabled(field)) return false;
     }
     for (CheckField box : kChecks) {
         if (Checked(box) != DefaultChecked(box)) return false;
@@ -65,56 +53,56 @@ bool SettingsPanel::AtDefaults() const {
     return background_ == kDefaultBackground && effect_ == kDefaultEffect && !direkt_;
 }
 
-void SettingsPanel::Type(SpinField field, std::string_view text) {
+void ControlPanel::Type(SpinField field, std::string_view text) {
     if (!Enabled(field)) return;
     SetText(field, std::string(text));
 }
 
-void SettingsPanel::SetValue(SpinField field, long long value) {
+void ControlPanel::SetValue(SpinField field, long long value) {
     const SpinRange r = RangeOf(field);
     SetText(field, std::to_string(std::clamp<long long>(value, r.minimum, r.maximum)));
 }
 
-void SettingsPanel::Step(SpinField field, int steps) {
+void ControlPanel::Step(SpinField field, int steps) {
     if (!Enabled(field)) return;
     SetValue(field, static_cast<long long>(Read(field)) + steps);
 }
 
-void SettingsPanel::Leave(SpinField field) {
+void ControlPanel::Leave(SpinField field) {
     const int value = Read(field);
-    if (!InRange(field, value)) SetValue(field, value);
+    if (value < RangeOf(field).minimum || value > RangeOf(field).maximum) SetValue(field, value);
 }
 
-void SettingsPanel::SetChecked(CheckField box, bool on) {
+void ControlPanel::SetChecked(CheckField box, bool on) {
     if (check_[Index(box)] == on) return;
     check_[Index(box)] = on;
     Changed();
 }
 
-void SettingsPanel::SelectBackground(int index) {
-    if (index < 0 || index >= kBackgroundItems) index = -1;
+void ControlPanel::SelectBackground(int index) {
+    if (index < 0 || index > 1) index = -1;  // "schwarz", "weiss"
     if (index == background_) return;
     background_ = index;
     Changed();
     if (index >= 0) RadioGroup1Click();
 }
 
-void SettingsPanel::SelectEffect(int index) {
-    if (index < 0 || index >= kEffectItems) index = -1;
+void ControlPanel::SelectEffect(int index) {
+    if (index < 0 || index > 8) index = -1;  // "Rot/Cyan" .. "Grau"
     if (index == effect_) return;
     effect_ = index;
     Changed();
     if (index >= 0) RadioGroup2Click();
 }
 
-void SettingsPanel::ChooseDirekt(bool direkt) {
+void ControlPanel::ChooseDirekt(bool direkt) {
     if (direkt == direkt_) return;
     direkt_ = direkt;
     Changed();
 }
 
 // A text that changes raises the field's change handler, whoever changed it.
-void SettingsPanel::SetText(SpinField field, std::string text) {
+void ControlPanel::SetText(SpinField field, std::string text) {
     std::string& current = text_[Index(field)];
     if (current == text) return;
     current = std::move(text);
@@ -123,15 +111,15 @@ void SettingsPanel::SetText(SpinField field, std::string text) {
     if (field == SpinField::SpinEdit4) SpinEdit4Change();
 }
 
-void SettingsPanel::Changed() {
+void ControlPanel::Changed() {
     if (observer_) observer_->PanelChanged();
 }
 
-void SettingsPanel::RadioGroup1Click() {
+void ControlPanel::RadioGroup1Click() {
     RunFrame(Handler::RadioGroup1Click);
 }
 
-void SettingsPanel::RadioGroup2Click() {
+void ControlPanel::RadioGroup2Click() {
     const bool pulfrich = effect_ == kEffectPulfrich;
     if (pulfrich) SetValue(SpinField::SpinEdit9, 0);
     enabled_[Index(SpinField::SpinEdit3)] = !pulfrich;
@@ -140,15 +128,15 @@ void SettingsPanel::RadioGroup2Click() {
     RunFrame(Handler::RadioGroup2Click);
 }
 
-void SettingsPanel::SpinEdit3Change() {
+void ControlPanel::SpinEdit3Change() {
     RunFrame(Handler::SpinEdit3Change);
 }
 
-void SettingsPanel::SpinEdit4Change() {
+void ControlPanel::SpinEdit4Change() {
     RunFrame(Handler::SpinEdit4Change);
 }
 
-void SettingsPanel::RunFrame(Handler handler) {
+void ControlPanel::RunFrame(Handler handler) {
     if (observer_) observer_->HandlerRuns(handler);
     if (scene_ == nullptr) return;
     ++handler_frames_;
