@@ -1,6 +1,8 @@
 // Any text in a spin field, with any minimum: reading it must not crash and
 // must give the integer the text spells, or the minimum when it spells none.
-// The first four bytes are the minimum, the rest is the text.
+// The first four bytes are the minimum, the rest is the text. The same text
+// is then typed into a field of the program's panel (the minimum picks which),
+// which must read it the same way and bring it into range when left.
 
 #include <climits>
 #include <cstdint>
@@ -11,6 +13,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/control_panel.h"
 #include "core/spin_text.h"
 
 namespace {
@@ -56,6 +59,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (read != expected) {
         std::fprintf(stderr, "text of %zu bytes, minimum %d: read %d, expected %d\n", size, minimum,
                      read, expected);
+        std::abort();
+    }
+
+    kaleidra::ControlPanel panel;  // no scene: its handlers run no frame
+    const auto field = static_cast<kaleidra::SpinField>(static_cast<std::uint32_t>(minimum) % 9);
+    const kaleidra::SpinRange range = kaleidra::RangeOf(field);
+    panel.Type(field, text);
+    if (panel.Text(field) != text || panel.Value(field) != Spelled(text).value_or(range.minimum)) {
+        std::fprintf(stderr, "the panel did not keep or read the typed text\n");
+        std::abort();
+    }
+    panel.Leave(field);
+    const int left = panel.Value(field);
+    if (left < range.minimum || left > range.maximum) {
+        std::fprintf(stderr, "a field left at %d, outside %d..%d\n", left, range.minimum,
+                     range.maximum);
         std::abort();
     }
     return 0;
