@@ -115,10 +115,6 @@ void ControlPanel::Changed() {
     if (observer_) observer_->PanelChanged();
 }
 
-void ControlPanel::RadioGroup1Click() {
-    RunFrame(Handler::RadioGroup1Click);
-}
-
 void ControlPanel::RadioGroup2Click() {
     const bool pulfrich = effect_ == kEffectPulfrich;
     if (pulfrich) SetValue(SpinField::SpinEdit9, 0);
@@ -126,14 +122,6 @@ void ControlPanel::RadioGroup2Click() {
     enabled_[Index(SpinField::SpinEdit9)] = !pulfrich;
     Changed();
     RunFrame(Handler::RadioGroup2Click);
-}
-
-void ControlPanel::SpinEdit3Change() {
-    RunFrame(Handler::SpinEdit3Change);
-}
-
-void ControlPanel::SpinEdit4Change() {
-    RunFrame(Handler::SpinEdit4Change);
 }
 
 void ControlPanel::RunFrame(Handler handler) {

@@ -1,14 +1,11 @@
 #pragma once
 
 // The control panel without a toolkit: each spin field's text and enabled
-// state, the check boxes, the radio selections, and the rules that change
-// them. Typing keeps the text as typed; code and the step buttons clamp;
-// leaving a field clamps a value outside its range. The defaults come back
-// in their fixed order, and each control that changes raises its handler;
-// the handlers of the background, the effect, "Basis" and "Größe" run a
-// frame, and choosing "Pulfrich" zeroes "Ebene" and disables "Basis" and
-// "Ebene". The scene reads the settings from it; the window shows it and
-// hands it what the user does.
+// state, the check boxes, the radio choices, and the rules that change them.
+// The handlers of the background, the effect, "Basis" and "Größe" run a
+// frame; choosing "Pulfrich" zeroes "Ebene" and disables "Basis" and "Ebene".
+// The scene reads the settings from it; the window shows it and hands it what
+// the user does.
 
 #include <array>
 #include <string>
@@ -95,10 +92,11 @@ private:
     static constexpr std::size_t Index(CheckField box) { return static_cast<std::size_t>(box); }
     void SetText(SpinField field, std::string text);
     void Changed();
-    void RadioGroup1Click();
+    // The handlers: each runs a frame; the effect's also applies the "Pulfrich" rule.
+    void RadioGroup1Click() { RunFrame(Handler::RadioGroup1Click); }
     void RadioGroup2Click();
-    void SpinEdit3Change();
-    void SpinEdit4Change();
+    void SpinEdit3Change() { RunFrame(Handler::SpinEdit3Change); }
+    void SpinEdit4Change() { RunFrame(Handler::SpinEdit4Change); }
     void RunFrame(Handler handler);
 
     std::array<std::string, kSpinFieldCount> text_;

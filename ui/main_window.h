@@ -1,12 +1,11 @@
 #pragma once
 
-// The main window Form1. It owns the panel's model, the scene (both held by
-// value) and the controls that show the model: the 20 ms timer posts a tick,
-// the tick runs Scene::Timer1Timer, which runs Scene::Modell_Ausgabe; the
-// frame reads the settings from the ControlPanel, draws into Scene::Image1
+// The main window Form1. It owns the ControlPanel and the scene (by value) and
+// the controls that show the panel and hand it what the user does. The 20 ms
+// timer posts a tick, the tick runs Scene::Timer1Timer, which runs
+// Scene::Modell_Ausgabe; the frame reads the panel, draws into Scene::Image1
 // and calls back through Toolkit to let pending events (the repaint of Image1
-// among them) run. The controls hand the panel what the user does; its
-// handlers run the frames of the background, effect, base and size.
+// among them) run.
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -40,7 +39,6 @@ public:
     void LayoutForHeight();
 
     kaleidra::Scene& scene() { return scene_; }
-    ControlPanel& panel() { return panel_; }
     TSpinEdit* Spin(kaleidra::SpinField field) const {
         return spins_[static_cast<std::size_t>(field)];
     }

@@ -17,7 +17,6 @@ class TSpinEdit : public QAbstractSpinBox {
 public:
     TSpinEdit(ControlPanel& panel, SpinField field, QWidget* parent = nullptr);
 
-    SpinField Field() const { return field_; }
     int MinValue() const { return RangeOf(field_).minimum; }
     int MaxValue() const { return RangeOf(field_).maximum; }
 

@@ -313,8 +313,8 @@ TEST(Recovery, AFaultInsideTheRecoverysOwnResetStillEndsRunning) {
     SceneRig rig;
     rig.scene.StartUp();
     rig.scene.Modell_Ausgabe();
-    rig.panel.SetBackground(1);  // the reset changes it, and its handler runs a frame
-    FailNextFrames(rig, 2);      // the frame and the nested one both fail
+    rig.panel.Quietly([&] { rig.panel.SelectBackground(1); });  // the reset changes it back
+    FailNextFrames(rig, 2);  // the frame and the nested one both fail
     rig.scene.Modell_Ausgabe();
     EXPECT_EQ(rig.toolkit.error_boxes, 2);
     ASSERT_EQ(rig.panel.handlers_fired.size(), 1u);

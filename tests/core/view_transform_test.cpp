@@ -74,7 +74,7 @@ TEST(StereoCamera, DirektTurnsBothViewsTowardTheCentre) {
 
 TEST(StereoCamera, TurnsRunAboutYThenZThenX) {
     CameraRig rig;
-    rig.panel.SetEffect(6);  // no shift
+    rig.panel.Quietly([&] { rig.panel.SelectEffect(6); });  // no shift
     rig.Hold({1, 0, 0});
     rig.scene.AngleX = 90;
     rig.scene.AngleY = 90;
@@ -93,7 +93,7 @@ TEST(StereoCamera, DepthColourEffectsMakeBothViewsEqual) {
         for (int effect = 6; effect <= 8; ++effect) {
             CameraRig rig;
             rig.panel.ChooseDirekt(!parallel);
-            rig.panel.SetEffect(effect);
+            rig.panel.Quietly([&] { rig.panel.SelectEffect(effect); });
             rig.scene.ToeInAngle = 3.0;
             rig.Hold({7, -2, 5});
             rig.scene.AngleX = -20;

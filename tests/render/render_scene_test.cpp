@@ -45,7 +45,7 @@ TEST(SceneDrawing, PointsOnTheScreenPlaneMeetInWhite) {
 
 TEST(SceneDrawing, DepthColourEffectsDrawTheDepthColour) {
     DrawRig rig;
-    rig.panel.SetEffect(6);  // "Chroma"
+    rig.panel.Quietly([&] { rig.panel.SelectEffect(6); });  // "Chroma"
     rig.Hold({10, -20, 0});
     rig.scene.Modell_Ausgabe();
     ASSERT_EQ(rig.toolkit.error_boxes, 0);

@@ -41,8 +41,7 @@ public:
 };
 
 // The program's own panel, recording what it did: how often the defaults
-// came back and which handlers ran their frames. Set and the other setters
-// put a control into a state without running a frame, as a test arranges it.
+// came back and which handlers ran their frames.
 class RecordingPanel : public ControlPanel, private PanelObserver {
 public:
     RecordingPanel() { Observe(this); }
@@ -52,22 +51,8 @@ public:
         ControlPanel::Standardwerte();
     }
 
-    void Set(SpinField field, int value) {
-        Quietly([&] { Type(field, std::to_string(value)); });
-    }
-    void Set(CheckField box, bool on) { SetChecked(box, on); }
-    void SetBackground(int index) {
-        Quietly([&] { SelectBackground(index); });
-    }
-    void SetEffect(int index) {
-        Quietly([&] { SelectEffect(index); });
-    }
-
-    Scene* scene = nullptr;
-    int resets = 0;
-    std::vector<std::string> handlers_fired;
-
-private:
+    // Puts controls into a state as a test arranges it: no frame runs, and
+    // nothing is recorded.
     template <typename Arrange>
     void Quietly(Arrange&& arrange) {
         Observe(nullptr);
@@ -76,6 +61,16 @@ private:
         Attach(scene);
         Observe(this);
     }
+    void Set(SpinField field, int value) {
+        Quietly([&] { Type(field, std::to_string(value)); });
+    }
+    void Set(CheckField box, bool on) { SetChecked(box, on); }
+
+    Scene* scene = nullptr;
+    int resets = 0;
+    std::vector<std::string> handlers_fired;
+
+private:
     void HandlerRuns(Handler handler) override {
         static const char* const kNames[] = {"RadioGroup1Click", "RadioGroup2Click",
                                              "SpinEdit3Change", "SpinEdit4Change"};
