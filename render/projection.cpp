@@ -19,7 +19,8 @@ int ArmEnd(std::int32_t x, std::int64_t offset) {
     return static_cast<int>(std::clamp(std::int64_t{x} + offset, kMin, kMax));
 }
 
-// n device pixels per design pixel, rounded, held to the int range.
+// n device pixels per design pixel, rounded, held to the int range; n itself
+// at a scale of 1.
 int ScaledSize(int n, double scale) {
     constexpr double kMin = std::numeric_limits<std::int32_t>::min();
     constexpr double kMax = std::numeric_limits<std::int32_t>::max();
@@ -72,7 +73,7 @@ int PointSize(int size, bool dynamic, double d) {
 }
 
 void DrawCross(RasterSurface& Image1, std::int32_t x, std::int32_t y, int n) {
-    if (Image1.PixelScale() != 1.0) n = ScaledSize(n, Image1.PixelScale());
+    n = ScaledSize(n, Image1.PixelScale());
     Image1.SetPenWidth(n);
     Image1.MoveTo(ArmEnd(x, -std::int64_t{n}), y);
     Image1.LineTo(ArmEnd(x, n), y);

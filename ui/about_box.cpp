@@ -99,10 +99,10 @@ QImage ProgramPicture(double device_pixel_ratio) {
     FixedSource random;
     Scene scene(panel, toolkit, random);
     // Drawn in the screen's own pixels, so that it stays crisp at any scale.
-    const double scale = device_pixel_ratio > 0 ? device_pixel_ratio : 1.0;
+    scene.Image1.SetPixelScale(device_pixel_ratio);
+    const double scale = scene.Image1.PixelScale();
     const int width = static_cast<int>(std::ceil(kPictureWidth * scale));
     const int height = static_cast<int>(std::ceil(kPictureHeight * scale));
-    scene.Image1.SetPixelScale(scale);
     scene.Image1.Resize(width, height);
     BuildShape(kPictureShape, scene.ShapeSet, random);
     // A little larger than in the window, so the rings fill the small frame.
