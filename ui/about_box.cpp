@@ -18,6 +18,7 @@
 #include "core/toolkit.h"
 #include "kaleidra_version.h"
 #include "shapes/shape_library.h"
+#include "ui/desktop.h"
 
 namespace kaleidra {
 
@@ -153,8 +154,9 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Info"));
     setFont(DialogFont(11));
     setFixedSize(kClientWidth, kClientHeight);
-    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    // A fixed size: a title and a close button, nothing to minimise or maximise.
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                   Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     BuildComponents();
 
     ReadVersionRecord = [] { return std::optional<QString>(QString::fromLatin1(kFileVersion)); };
@@ -227,13 +229,7 @@ void TAboutBox::GetVersionInfo() {
 }
 
 int TAboutBox::ShowModal() {
-    QScreen* screen = parentWidget() ? parentWidget()->screen() : nullptr;
-    if (!screen) screen = QGuiApplication::primaryScreen();
-    if (screen) {
-        QRect frame = geometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    CentreOnScreen(*this, parentWidget());
     OKButton->setFocus();
     return exec();
 }

@@ -1,10 +1,13 @@
 #include "ui/main_window.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QFontDatabase>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QResizeEvent>
+#include <QWindow>
+
 
 namespace kaleidra {
 
@@ -48,14 +51,45 @@ QFont PanelFont(int pixels, bool bold) {
     return font;
 }
 
+// Roles a screen reader announces: the window as a frame, the picture as an
+// image rather than an empty pane.
+QAccessibleInterface* WindowRoles(const QString& class_name, QObject* object) {
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (!widget) return nullptr;
+    if (class_name == QLatin1String("kaleidra::DrawingArea"))
+        return new QAccessibleWidget(widget, QAccessible::Graphic);
+    if (class_name == QLatin1String("kaleidra::TForm1"))
+        return new QAccessibleWidget(widget, QAccessible::Window);
+    return nullptr;
+}
+
+// The recovery's message, centred on the screen with its frame once its
+// size is known, which is only as it is shown.
+class ErrorBox final : public QMessageBox {
+public:
+    explicit ErrorBox(QWidget* owner)
+        : QMessageBox(QMessageBox::Critical, QString::fromUtf8(kErrorTitle),
+                      QString::fromUtf8(kErrorText), QMessageBox::Ok, owner) {
+        button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+    }
+
+protected:
+    void showEvent(QShowEvent* event) override {
+        QMessageBox::showEvent(event);
+        CentreOnScreen(*this, parentWidget());
+    }
+};
+
 }  // namespace
 
 TForm1::TForm1() {
+    QAccessible::installFactory(WindowRoles);
     setWindowTitle(QStringLiteral("Kaleidra"));
     setFont(PanelFont(11, false));
     setGeometry(kDesignGeometry);
     BuildControls();
     ConnectHandlers();
+    AddShortcuts();
     panel_.Attach(&scene_);
     panel_.Observe(this);  // the controls are there to show it
     Init();
@@ -206,6 +240,18 @@ void TForm1::ConnectHandlers() {
     qApp->installEventFilter(this);
 }
 
+// Additions for the keyboard: Escape brings the panel back after "Vollbild",
+// F11 toggles it as a press on the picture does, Ctrl+Q closes the window.
+void TForm1::AddShortcuts() {
+    escape_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape_->setEnabled(false);  // only while the panel is hidden
+    connect(escape_, &QShortcut::activated, this, &TForm1::ShowPanelAgain);
+    connect(new QShortcut(QKeySequence(Qt::Key_F11), this), &QShortcut::activated, this,
+            &TForm1::Image1MouseDown);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this), &QShortcut::activated, this,
+            &QWidget::close);
+}
+
 // ---------------------------------------------------------------- start-up
 
 void TForm1::Init() {
@@ -352,8 +398,18 @@ void TForm1::Timer1Timer() {
 }
 
 void TForm1::Image1MouseDown() {
-    GroupBox1->setVisible(!GroupBox1->isVisible());
-    GroupBox6->setVisible(GroupBox1->isVisible());
+    SetPanelShown(!GroupBox1->isVisible());
+}
+
+void TForm1::ShowPanelAgain() {
+    SetPanelShown(true);
+    Button2->setFocus(Qt::ShortcutFocusReason);
+}
+
+void TForm1::SetPanelShown(bool shown) {
+    GroupBox1->setVisible(shown);
+    GroupBox6->setVisible(shown);
+    escape_->setEnabled(!shown);
 }
 
 void TForm1::Button1Click() {
@@ -361,8 +417,7 @@ void TForm1::Button1Click() {
 }
 
 void TForm1::Button2Click() {
-    GroupBox1->hide();
-    GroupBox6->hide();
+    SetPanelShown(false);
 }
 
 void TForm1::Button3Click() {
@@ -381,11 +436,37 @@ void TForm1::resizeEvent(QResizeEvent* event) {
     FormResize();
 }
 
+// Minimised, hidden or covered, the window shows nothing: no frame runs until
+// it can be seen again, and then the animation goes on where it stood.
+bool TForm1::Unseen() const {
+    const QWindow* handle = windowHandle();
+    return shown_once_ && (covered_ || isMinimized() || !handle || !handle->isExposed());
+}
+
+void TForm1::RunTimerWhileSeen() {
+    if (animating_ && !Unseen()) {
+        if (!Timer1.isActive()) Timer1.start();
+    } else {
+        Timer1.stop();
+    }
+}
+
+void TForm1::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange) RunTimerWhileSeen();
+}
+
 // The window sees every key first: Enter moves on to the next control, as Tab
 // does, which commits and clamps a spin field; the key then still reaches the
 // control it was meant for.
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
+    if (event->type() == QEvent::Expose && watched == windowHandle()) {
+        if (!shown_once_ && windowHandle()->isExposed()) {
+            shown_once_ = true;
+            cover_watch_.Watch(*this);
+        }
+        RunTimerWhileSeen();
+    } else if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         auto* target = qobject_cast<QWidget*>(watched);
         const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
@@ -424,24 +505,20 @@ void TForm1::Window::ProcessMessages() {
                                     : QEventLoop::AllEvents);
 }
 
+// One box for the whole run, transient for the window so that a compositor
+// places it over it; modal for the whole program.
 void TForm1::Window::ShowErrorBox() {
-    // No parent: the box is centred on the screen and blocks the whole program.
-    QMessageBox box(QMessageBox::Critical, QString::fromUtf8(kErrorTitle),
-                    QString::fromUtf8(kErrorText), QMessageBox::Ok);
-    box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
-    box.exec();
+    if (!error_box_) error_box_ = new ErrorBox(&form_);
+    error_box_->exec();
 }
 
 bool TForm1::Window::TimerEnabled() const {
-    return form_.Timer1.isActive();
+    return form_.animating_;
 }
 
 void TForm1::Window::SetTimerEnabled(bool enabled) {
-    if (enabled) {
-        form_.Timer1.start();
-    } else {
-        form_.Timer1.stop();
-    }
+    form_.animating_ = enabled;
+    form_.RunTimerWhileSeen();
 }
 
 void TForm1::Window::SetTimerInterval(int milliseconds) {

@@ -10,8 +10,10 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QTimer>
 #include <QWidget>
 #include <array>
@@ -20,6 +22,7 @@
 #include "core/random_source.h"
 #include "core/scene.h"
 #include "core/toolkit.h"
+#include "ui/desktop.h"
 #include "ui/drawing_area.h"
 #include "ui/group_box_style.h"
 #include "ui/radio_group.h"
@@ -90,6 +93,9 @@ public slots:
     void Button1Click();
     void Button2Click();
     void Button3Click();
+    // The panel back after "Vollbild", the focus on "Vollbild" again: the
+    // keyboard's way back (Escape).
+    void ShowPanelAgain();
 
 signals:
     // "Info" was pressed; the info box listens.
@@ -97,6 +103,7 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -113,6 +120,9 @@ private:
 
     private:
         TForm1& form_;
+        // Built at the first fault and shown again for every one after it;
+        // a child of the window, which deletes it.
+        QMessageBox* error_box_ = nullptr;
     };
 
     // Every control shows what the panel holds.
@@ -124,6 +134,12 @@ private:
     void NameForScreenReaders();
     void FormResize();
     void PostTick();
+    void AddShortcuts();
+    // The animation's timer runs while it is switched on and somebody can
+    // see the window; the start button follows the switch alone.
+    void RunTimerWhileSeen();
+    bool Unseen() const;
+    void SetPanelShown(bool shown);
     TSpinEdit* AddSpin(QWidget* box, kaleidra::SpinField field, int left, int top);
     QLabel* AddLabel(QWidget* box, int left, int top);
     QCheckBox* AddCheck(QWidget* box, CheckField field, int left, int top);
@@ -137,6 +153,14 @@ private:
     std::array<TSpinEdit*, 9> spins_{};
     std::array<QCheckBox*, 3> checks_{};
     bool tick_pending_ = false;
+    bool animating_ = false;
+    bool shown_once_ = false;
+    bool covered_ = false;
+    CoverWatch cover_watch_{[this](bool covered) {
+        covered_ = covered;
+        RunTimerWhileSeen();
+    }};
+    QShortcut* escape_ = nullptr;
 };
 
 }  // namespace kaleidra

@@ -1,5 +1,6 @@
 #include "ui/spin_field.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -17,8 +18,10 @@ TSpinEdit::TSpinEdit(ControlPanel& panel, SpinField field, QWidget* parent)
     connect(lineEdit(), &QLineEdit::textChanged, this, qOverload<>(&QWidget::update));
     connect(lineEdit(), &QLineEdit::textChanged, this, &TSpinEdit::Change);
     // What the user types or pastes goes to the panel, which keeps it.
-    connect(lineEdit(), &QLineEdit::textEdited, this,
-            [this](const QString& text) { SetText(text); });
+    connect(lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {
+        SetText(text);
+        AnnounceValue();
+    });
     ShowPanel();
 }
 
@@ -34,8 +37,18 @@ void TSpinEdit::SetText(const QString& text) {
 
 void TSpinEdit::ShowPanel() {
     const QString text = QString::fromStdString(panel_.Text(field_));
-    if (lineEdit()->text() != text) lineEdit()->setText(text);
+    if (lineEdit()->text() != text) {
+        lineEdit()->setText(text);
+        AnnounceValue();
+    }
     setEnabled(panel_.Enabled(field_));
+}
+
+// Typed text never passes through setText above, so both paths announce.
+void TSpinEdit::AnnounceValue() {
+    if (!QAccessible::isActive()) return;
+    QAccessibleValueChangeEvent event(this, Value());
+    QAccessible::updateAccessibility(&event);
 }
 
 void TSpinEdit::stepBy(int steps) {

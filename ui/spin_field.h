@@ -13,12 +13,18 @@ namespace kaleidra {
 // excluded) are refused with a beep, and the caret and focus are its own.
 class TSpinEdit : public QAbstractSpinBox {
     Q_OBJECT
+    // What assistive technology reads and sets through the value interface.
+    Q_PROPERTY(int value READ Value WRITE SetValue NOTIFY Change)
+    Q_PROPERTY(int minimum READ MinValue CONSTANT)
+    Q_PROPERTY(int maximum READ MaxValue CONSTANT)
+    Q_PROPERTY(int stepSize READ StepSize CONSTANT)
 
 public:
     TSpinEdit(ControlPanel& panel, SpinField field, QWidget* parent = nullptr);
 
     int MinValue() const { return RangeOf(field_).minimum; }
     int MaxValue() const { return RangeOf(field_).maximum; }
+    static int StepSize() { return 1; }
 
     // The text's integer, or the minimum when the text does not parse.
     int Value() const { return panel_.Read(field_); }
@@ -46,6 +52,7 @@ protected:
 
 private:
     bool Accepts(const QKeyEvent& event) const;
+    void AnnounceValue();
 
     ControlPanel& panel_;
     SpinField field_;

@@ -1,0 +1,478 @@
+#!/usr/bin/python3
+"""The program as a user meets it: the real binary in an X server (Xvfb
+1600x1000) under a window manager (openbox), read as a screen reader reads it
+(AT-SPI) and driven by real keys and clicks (xdotool) at the places AT-SPI
+reports; screenshots only for what only pixels show. Then a start on Wayland
+(weston, headless) and starts without a usable display. Every check prints
+PASS or FAIL; exit 1 when one fails, 77 (skipped) when a tool is missing.
+    real_session.py PROGRAM [RANDOM_SECONDS]"""
+
+import os, random, shutil, subprocess, sys, tempfile, time
+
+APP = os.path.realpath(sys.argv[1])
+RANDOM_SECONDS = float(sys.argv[2]) if len(sys.argv) > 2 else 20
+TOOLS = ["Xvfb", "openbox", "xdotool", "xprop", "xwininfo", "xmessage", "import", "dbus-daemon",
+         "/usr/libexec/at-spi-bus-launcher"]
+missing = [t for t in TOOLS if not shutil.which(t)]
+try:
+    import gi  # noqa: F401  (pyatspi is imported once the bus is there)
+except ImportError:
+    missing.append("python3-pyatspi")
+if missing:
+    print(f"session: SKIPPED: {' '.join(missing)} missing (scripts/setup.sh session installs it)")
+    sys.exit(77)
+
+WORK = tempfile.mkdtemp()
+procs, failures = [], []
+
+
+def start(args, **kw):
+    p = subprocess.Popen(args, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, **kw)
+    procs.append(p)
+    return p
+
+
+def wait_for(seconds, condition):
+    """Polls the condition for at most `seconds`; its last value."""
+    end = time.monotonic() + seconds
+    while True:
+        value = condition()
+        if value or time.monotonic() > end:
+            return value
+        time.sleep(0.1)
+
+
+def check(name, ok):
+    print(f"session: {'PASS' if ok else 'FAIL'}: {name}", flush=True)
+    if not ok:
+        failures.append(name)
+
+
+def need(ok, what):
+    if not ok:
+        print(f"session: FAIL: {what}; the session cannot go on")
+        sys.exit(1)
+
+
+# ------------------------------------------------------------ X, bus, window manager
+
+r, w = os.pipe()
+start(["Xvfb", "-displayfd", str(w), "-screen", "0", "1600x1000x24", "-nolisten", "tcp"],
+      pass_fds=[w])
+os.close(w)
+display = os.read(r, 32).decode().strip()
+if not display:
+    print("session: SKIPPED: no X server can start here (Xvfb failed)")
+    sys.exit(77)
+os.environ.update(DISPLAY=":" + display, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
+                  XDG_RUNTIME_DIR=WORK)
+for name in ("QT_QPA_PLATFORM", "QT_SCALE_FACTOR", "WAYLAND_DISPLAY"):
+    os.environ.pop(name, None)  # the real xcb window, as a desktop starts it
+bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address"],
+                       stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+procs.append(bus)
+os.environ["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().strip()
+start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
+start(["openbox"])
+
+
+def sh(*args):
+    return subprocess.run(args, capture_output=True, text=True).stdout.strip()
+
+
+need(wait_for(10, lambda: "window id" in sh("xprop", "-root", "_NET_SUPPORTING_WM_CHECK")),
+     "openbox started")
+import pyatspi  # noqa: E402
+from gi.repository import GLib  # noqa: E402
+
+
+def events_after(kind, action, until, seconds=10):
+    """What AT-SPI announces of `kind` after the action, until one of its
+    events satisfies `until` or the time is up."""
+    seen = []
+    listener = lambda e: seen.append(e)  # noqa: E731
+    pyatspi.Registry.registerEventListener(listener, kind)
+    action()
+    end = time.monotonic() + seconds
+    while not any(map(until, seen)) and time.monotonic() < end:
+        GLib.MainContext.default().iteration(False) or time.sleep(0.01)
+    pyatspi.Registry.deregisterEventListener(listener, kind)
+    return [e for e in seen if until(e)]
+
+
+# ------------------------------------------------------------ the program through AT-SPI
+
+class App:
+    def __init__(self):
+        self.log = open(os.path.join(WORK, "app.log"), "w")
+        self.proc = subprocess.Popen([APP], stdout=self.log, stderr=self.log)
+        procs.append(self.proc)
+        need(wait_for(20, lambda: self.find("STOP")), "the window appeared with its panel")
+        self.window = wait_for(10, lambda: sh("xdotool", "search", "--onlyvisible", "--name",
+                                              "^Kaleidra$").split("\n")[0])
+        need(wait_for(10, lambda: self.extents("Anzeige")[2] >= 1500), "the window was maximised")
+        xdo("mousemove", 800, 500)  # off the panel: no hover anywhere
+
+    def root(self):
+        for app in pyatspi.Registry.getDesktop(0):
+            if app is not None and app.get_process_id() == self.proc.pid:
+                app.clear_cache()  # every read asks the program
+                return app
+        return None
+
+    def find(self, name, role=None):
+        """The control called `name` (a field, not its label, unless asked for)."""
+        try:
+            top = self.root()
+            return top and pyatspi.findDescendant(top, lambda a: a.name == name and (
+                a.getRoleName() == role if role else a.getRoleName() != "label"))
+        except Exception:  # the tree changes under us while it is read
+            return None
+
+    def extents(self, name):
+        e = self.find(name).queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        return e.x, e.y, e.width, e.height
+
+    def centre(self, name):
+        x, y, w, h = self.extents(name)
+        return x + w // 2, y + h // 2
+
+    def state(self, name, state):
+        a = self.find(name)
+        return bool(a) and a.getState().contains(state)
+
+    def shown(self, name):
+        return self.state(name, pyatspi.STATE_SHOWING)
+
+    def click(self, name, button=1):
+        xdo("mousemove", *self.centre(name), "click", button)
+
+    def type_into(self, name, text):  # click into a field, replace its text
+        self.click(name)
+        xdo("key", "ctrl+a", "type", "--", text)
+
+    def value(self, name):
+        v = self.find(name).queryValue()
+        return v.currentValue, v.minimumValue, v.maximumValue, v.minimumIncrement
+
+    def text(self, name):
+        t = self.find(name).queryText()
+        return t.getText(0, -1)
+
+    def running(self):  # the start button says STOP while the animation runs
+        return bool(self.find("STOP", "push button"))
+
+    def cpu_seconds(self):
+        total = 0
+        for task in os.listdir(f"/proc/{self.proc.pid}/task"):
+            with open(f"/proc/{self.proc.pid}/task/{task}/schedstat") as f:
+                total += int(f.read().split()[0])
+        return total / 1e9
+
+    def stop(self):
+        self.proc.terminate()
+        self.proc.wait(10)
+
+
+def xdo(*args):
+    subprocess.run(["xdotool", *map(str, args)], capture_output=True)
+
+
+def shot():
+    """The screen as rows of (r, g, b)."""
+    raw = subprocess.run(["import", "-window", "root", "-depth", "8", "rgb:-"],
+                         capture_output=True).stdout
+    return lambda x, y: tuple(raw[(y * 1600 + x) * 3:(y * 1600 + x) * 3 + 3])
+
+
+def count(px, x, y, w, h, colour):
+    return sum(px(i, j) == colour for j in range(y, y + h) for i in range(x, x + w))
+
+
+def picture_moves(app):
+    x, y, w, h = app.extents("Anzeige")
+    a, _ = shot(), time.sleep(0.2)
+    b = shot()
+    return any(a(i, j) != b(i, j) for j in range(y + 100, y + h - 100, 4)
+               for i in range(x + 300, x + w - 100, 4))
+
+
+def frame_of(title):
+    """The window manager's frame of the top-level called `title`: x, y, w, h."""
+    win = sh("xdotool", "search", "--onlyvisible", "--name", f"^{title}$").split("\n")[0]
+    if not win:
+        return None
+    info = dict(line.strip().split(": ", 1) for line in sh("xwininfo", "-id", win).split("\n")
+                if ": " in line)
+    ext = sh("xprop", "-id", win, "_NET_FRAME_EXTENTS").split("=")[-1].split(",")
+    if len(ext) != 4:
+        return None
+    left, right, top, bottom = map(int, ext)
+    return (int(info["Absolute upper-left X"]) - left, int(info["Absolute upper-left Y"]) - top,
+            int(info["Width"]) + left + right, int(info["Height"]) + top + bottom, win)
+
+
+def centred(title):
+    f = frame_of(title)
+    return bool(f) and abs(f[0] + f[2] / 2 - 800) <= 1 and abs(f[1] + f[3] / 2 - 500) <= 1
+
+
+# ------------------------------------------------------------ what the last rounds mended
+
+app = App()
+face = shot()(*app.centre("Steuerungspanel"))
+print(f"session: panel face {face}")
+
+app.type_into("Größe", "12")
+app.click("Vollbild")
+check("a click after typing 12 into Größe hides the panel",
+      wait_for(10, lambda: not app.shown("Steuerungspanel")))
+xdo("mousemove", 800, 500, "click", 1)
+check("a press on the picture brings the panel back",
+      wait_for(10, lambda: app.shown("Steuerungspanel")))
+app.type_into("Basis", "12")
+app.click("STOP")
+check("a click on STOP after typing 12 into Basis stops the animation",
+      wait_for(10, lambda: not app.running()) and not picture_moves(app))
+app.click("START")
+check("a second click starts it again", wait_for(10, app.running) and picture_moves(app))
+
+announced = events_after("object:property-change:accessible-value",
+                         lambda: app.type_into("Größe", "7"),
+                         lambda e: e.source.name == "Größe")
+check("typing 7 into Größe is announced to a screen reader", bool(announced))
+check("a screen reader reads what Größe shows, its range and step (7, 1..10, 1)",
+      wait_for(10, lambda: app.value("Größe") == (7, 1, 10, 1)))
+app.type_into("Rotation Y", "15")
+check("a typed 15 in Rotation Y reads 15 until the field is left",
+      wait_for(10, lambda: app.value("Rotation Y")[0] == 15))
+xdo("key", "Tab")
+check("... and 10 once it is left", wait_for(10, lambda: app.text("Rotation Y") == "10"))
+
+app.type_into("Wechsel", "0")
+xdo("key", "Tab")
+app.click("Standard")
+
+
+def arrows_alike():  # "Wechsel" (6) and "Morph" (1): both inside their range
+    px = shot()
+    (wx, wy, *_), (mx, my, *_) = app.extents("Wechsel"), app.extents("Morph")
+    return all(px(wx + 25 + i, wy + j) == px(mx + 25 + i, my + j)
+               for i in range(16) for j in range(22))
+
+
+check("after Standard the arrows of Wechsel look like those of Morph",
+      wait_for(10, lambda: app.text("Wechsel") == "6" and arrows_alike()))
+
+app.click("Morph")
+xdo("key", "Tab", "space")  # Space selects whichever projection item has the focus
+check("Tab into the projection group lands on parallel",
+      wait_for(10, lambda: app.state("parallel", pyatspi.STATE_CHECKED))
+      and not app.state("direkt", pyatspi.STATE_CHECKED))
+app.click("Rot/Blau")
+app.click("Standard")
+app.click("schwarz")
+xdo("key", "Tab", "space")
+check("Tab into the effect group lands on Rot/Cyan",
+      wait_for(10, lambda: app.state("Rot/Cyan", pyatspi.STATE_CHECKED)))
+
+
+def indicator_runs():
+    """Down the column through the radio indicators' centres: the runs that
+    are not the face, and how many of them touch the one before."""
+    px, (x, y, _, _) = shot(), app.extents("Rot/Cyan")
+    _, last, _, h = app.extents("Grau")
+    runs = touching = gap = was = 0
+    for j in range(y - 2, last + h + 2):
+        on = px(x + 6, j) != face
+        if on and not was:
+            touching += runs > 0 and gap < 2
+            runs += 1
+        gap = 0 if on else gap + 1
+        was = on
+    return runs, touching
+
+
+check(f"nine separate radio indicators (runs, touching: {indicator_runs()})",
+      wait_for(10, lambda: indicator_runs() == (9, 0)))
+
+# The picture fills the whole client area; resizes keep it.
+app.click("weiss")
+app.click("STOP")
+need(wait_for(10, lambda: not app.running()), "STOP stopped the animation")
+x, y, w, h = app.extents("Anzeige")
+white = (255, 255, 255)
+px = shot()
+check("on weiss the right and bottom edges of the window are white",
+      count(px, x + w - 8, y + 200, 8, 400, white) == 3200
+      and count(px, x + 300, y + h - 20, 1000, 20, white) == 20000)
+app.click("Vollbild")
+wait_for(10, lambda: not app.shown("Steuerungspanel"))
+xdo("mousemove", x + w - 4, y + h // 2, "click", 1)
+check("a press on the right edge brings the panel back",
+      wait_for(10, lambda: app.shown("Steuerungspanel")))
+
+x, y, *_ = frame_of("Kaleidra")  # a double click on the title bar unmaximises
+xdo("mousemove", x + 800, y + 8, "click", "--repeat", 2, "--delay", 80, 1)
+wait_for(10, lambda: app.extents("Anzeige")[2] < 1500)
+xdo("windowsize", app.window, 900, 650)
+need(wait_for(10, lambda: app.extents("Anzeige")[2:] == (900, 650)), "the window took 900x650")
+before, (x, y, _, _) = shot(), app.extents("Anzeige")
+xdo("windowsize", app.window, 1100, 750)
+need(wait_for(10, lambda: app.extents("Anzeige")[2:] == (1100, 750)), "the window took 1100x750")
+x2, y2, _, _ = app.extents("Anzeige")
+px = wait_for(10, lambda: (lambda p: p if count(p, x2 + 900, y2, 200, 750, white) == 150000
+                           else None)(shot()))
+check("the newly exposed part shows the background (white)", bool(px))
+check("a resize while stopped keeps the picture where it overlaps",
+      bool(px) and all(px(x2 + i, y2 + j) == before(x + i, y + j)
+                       for j in range(0, 650, 2) for i in range(230, 900, 2)))
+xdo("windowsize", app.window, 400, 300)
+wait_for(10, lambda: app.extents("Anzeige")[2] != 1100)
+check(f"a window sized 400x300 keeps the panel and the buttons ({app.extents('Anzeige')[2:]})",
+      app.extents("Anzeige")[2] >= 225 and app.extents("Anzeige")[3] >= 561)
+app.stop()
+
+# ------------------------------------------------------------ keyboard, German, boxes
+
+app = App()
+app.click("Vollbild")
+need(wait_for(10, lambda: not app.shown("Steuerungspanel")), "Vollbild hid the panel")
+xdo("key", "Escape")
+check("Escape after Vollbild brings the panel back, the focus on Vollbild",
+      wait_for(10, lambda: app.shown("Steuerungspanel")
+               and app.state("Vollbild", pyatspi.STATE_FOCUSED)))
+xdo("key", "F11")
+check("F11 hides the panel", wait_for(10, lambda: not app.shown("Steuerungspanel")))
+xdo("key", "F11")
+check("F11 shows it again", wait_for(10, lambda: app.shown("Steuerungspanel")))
+
+# A menu is announced by the item that takes the focus, not in the window's tree.
+focused = events_after("object:state-changed:focused",
+                       lambda: (app.click("Größe", button=3), xdo("key", "Down")),
+                       lambda e: e.detail1 and e.source.getRoleName() == "menu item")
+items = [a.name.split("\t")[0] for a in focused[0].source.parent] if focused else []
+check(f"the field's context menu is German ({', '.join(items)})",
+      "Einfügen" in items and "Paste" not in items)
+xdo("key", "Escape")
+app.click("Info")
+check("the info box is centred on the screen with its frame", wait_for(10, lambda: centred("Info")))
+info = frame_of("Info")
+# Motif hints: functions without minimise (8) and maximise (16), decorations
+# without their buttons (32, 64); openbox draws its buttons all the same.
+hints = sh("xprop", "-id", info[4], "_MOTIF_WM_HINTS").split("=")[-1].split(",") if info else []
+check("the info box asks for no minimise or maximise",
+      len(hints) == 5 and int(hints[1], 16) & 24 == 0 and int(hints[2], 16) & 96 == 0
+      and "MAXIMIZE" not in sh("xprop", "-id", info[4], "_NET_WM_ALLOWED_ACTIONS"))
+xdo("key", "Return")
+need(wait_for(10, lambda: not frame_of("Info")), "the info box closed")
+
+app.click("direkt")
+app.type_into("Position", "-13")  # camera distance 0: the next frame fails
+check("a failing frame shows the error box, centred on the screen with its frame",
+      wait_for(10, lambda: centred("Fehler")))
+xdo("key", "Return")
+check("after OK the defaults are back and the animation runs",
+      wait_for(10, lambda: app.text("Position") == "0" and app.running()))
+
+xdo("windowminimize", app.window)
+time.sleep(1)  # the window manager's answer, and the last frame
+before = app.cpu_seconds()
+time.sleep(5)
+used = (app.cpu_seconds() - before) / 5
+check(f"minimised, the program uses {used:.3%} of a core (at most 0.2 %)", used <= 0.002)
+xdo("windowactivate", app.window)
+check("shown again, the animation goes on and the button still says STOP",
+      wait_for(10, lambda: picture_moves(app)) and app.running())
+cover = start(["xmessage", "-geometry", "1600x1000+0+0", "cover"])
+time.sleep(1)
+before = app.cpu_seconds()
+time.sleep(5)
+used = (app.cpu_seconds() - before) / 5
+check(f"covered by another window, it uses {used:.3%} of a core (at most 0.2 %)", used <= 0.002)
+cover.kill()
+
+xdo("key", "ctrl+q")
+check("Ctrl+Q closes the program", wait_for(10, lambda: app.proc.poll() is not None))
+
+# ------------------------------------------------------------ random clicks and keys
+
+app = App()
+keys = "0 1 2 3 5 7 9 minus plus Up Down Tab Return BackSpace Delete Home End F11".split()
+panel = app.extents("Steuerungspanel")
+buttons = [app.centre(n) for n in ("STOP", "Standard", "Info")]
+clicks = boxes = 0
+end = time.monotonic() + RANDOM_SECONDS
+while time.monotonic() < end and app.proc.poll() is None:
+    if random.random() < 0.2:
+        xdo("key", random.choice(keys))
+    else:
+        bx, by = random.choice(buttons) if random.random() < 0.3 else (
+            panel[0] + random.randrange(2, panel[2] - 2), panel[1] + random.randrange(2, panel[3] - 2))
+        xdo("mousemove", bx, by, "click", 1)
+        clicks += 1
+    for title in ("Fehler", "Info"):
+        f = frame_of(title)
+        if f:
+            xdo("windowactivate", "--sync", f[4], "key", "Return")
+            boxes += 1
+    if not app.shown("Steuerungspanel"):
+        xdo("key", "Escape")
+    time.sleep(0.05)
+print(f"session: {clicks} random clicks, {boxes} boxes closed")
+check("the program survives random clicks and keys", app.proc.poll() is None)
+for title in ("Fehler", "Info"):
+    while frame_of(title):
+        xdo("windowactivate", "--sync", frame_of(title)[4], "key", "Return")
+        time.sleep(0.2)
+app.click("Standard")
+
+
+def anaglyph(px, x, y, w, h):
+    return (count(px, x, y, w, h, (255, 0, 0)) > 100 and count(px, x, y, w, h, (0, 255, 255)) > 100)
+
+
+check("after Standard the picture shows red and cyan crosses",
+      wait_for(10, lambda: anaglyph(shot(), 300, 100, 1200, 800)))
+app.stop()
+
+# ------------------------------------------------------------ no usable display
+
+for env, what in (({"DISPLAY": ":99"}, "a display that is not there"),
+                  ({"QT_QPA_PLATFORM": "nonesuch"}, "a platform that does not exist")):
+    run = subprocess.run([APP], env={**os.environ, **env}, capture_output=True, text=True,
+                         timeout=30)
+    check(f"with {what} the program says why and ends with status 1 (got {run.returncode})",
+          run.returncode == 1 and "Fenster" in run.stderr)
+
+# ------------------------------------------------------------ Wayland
+
+if shutil.which("weston") and shutil.which("weston-screenshooter"):
+    socket = os.path.join(WORK, "wayland-kaleidra")
+    start(["weston", "--backend=headless-backend.so", "--use-pixman", "--socket=" + socket,
+           "--width=1600", "--height=1000", "--idle-time=0", "--debug"])
+    wait_for(10, lambda: os.path.exists(socket))
+    env = {**os.environ, "WAYLAND_DISPLAY": socket, "QT_QPA_PLATFORM": "wayland"}
+    procs.append(subprocess.Popen([APP], env=env, stderr=subprocess.DEVNULL))
+
+    def wayland_drawn():
+        shots = tempfile.mkdtemp(dir=WORK)
+        subprocess.run(["weston-screenshooter"], cwd=shots, env=env, capture_output=True)
+        pngs = [f for f in os.listdir(shots) if f.endswith(".png")]
+        if not pngs:
+            return False
+        raw = subprocess.run(["convert", os.path.join(shots, pngs[0]), "-depth", "8", "rgb:-"],
+                             capture_output=True).stdout
+        px = lambda x, y: tuple(raw[(y * 1600 + x) * 3:(y * 1600 + x) * 3 + 3])  # noqa: E731
+        return anaglyph(px, 0, 0, 1600, 1000) and count(px, 0, 0, 400, 1000, face) > 10000
+
+    check("on Wayland the window shows its panel and red and cyan crosses",
+          wait_for(15, wayland_drawn))
+else:
+    print("session: SKIPPED: weston is missing, no Wayland check")
+
+for p in reversed(procs):
+    p.kill()
+shutil.rmtree(WORK, ignore_errors=True)
+print(f"session: {len(failures)} checks failed" if failures else "session: passed")
+sys.exit(1 if failures else 0)
