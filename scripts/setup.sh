@@ -3,15 +3,16 @@
 # nothing else. Packages already present are left alone.
 #   setup.sh build            build and run the program
 #   setup.sh build test       ... and run the test suite
-#   setup.sh session          the real-session test: window manager, screenshots, Wayland
+#   setup.sh session          the real-session test: window manager, screenshots, Wayland,
+#                             the accessibility bus
 #   setup.sh fuzz             the fuzzers (clang with libFuzzer, llvm-symbolizer)
 #   setup.sh package          checking the Debian package (lintian)
 set -euo pipefail
 
 declare -A groups=(
-  [build]="cmake g++ make qt6-base-dev qt6-qpa-plugins libgl-dev fontconfig fonts-dejavu-core"
+  [build]="cmake g++ make qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev libxcb1-dev fontconfig fonts-dejavu-core"
   [test]="libgtest-dev libbenchmark-dev xvfb xauth xdotool desktop-file-utils appstream"
-  [session]="xvfb xauth xdotool openbox x11-utils imagemagick weston qt6-wayland"
+  [session]="xvfb xdotool openbox x11-utils imagemagick weston qt6-wayland dbus-daemon at-spi2-core python3-pyatspi"
   [fuzz]="clang libclang-rt-14-dev llvm-14"
   [package]="lintian"
 )
@@ -43,7 +44,7 @@ refuse() {
   cat >&2 <<MESSAGE
 Kaleidra needs these Debian packages, which are not installed: ${missing[*]}
 $1, so this script cannot install them. Ask someone with root rights to run:
-    apt-get install --no-install-recommends ${missing[*]}
+    apt-get update && apt-get install --no-install-recommends ${missing[*]}
 MESSAGE
   exit 1
 }
@@ -61,6 +62,7 @@ if [ "$(id -u)" -ne 0 ]; then
 fi
 
 echo "Installing: ${missing[*]}"
-export DEBIAN_FRONTEND=noninteractive
-"${SUDO[@]}" apt-get update -qq
-"${SUDO[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+# Through env, since sudo's reset of the environment would drop it.
+"${SUDO[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+"${SUDO[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+  "${missing[@]}"

@@ -7,7 +7,7 @@ reports; screenshots only for what only pixels show. Then a start on Wayland
 PASS or FAIL; exit 1 when one fails, 77 (skipped) when a tool is missing.
     real_session.py PROGRAM [RANDOM_SECONDS]"""
 
-import os, random, shutil, subprocess, sys, tempfile, time
+import atexit, os, random, shutil, subprocess, sys, tempfile, time
 
 APP = os.path.realpath(sys.argv[1])
 RANDOM_SECONDS = float(sys.argv[2]) if len(sys.argv) > 2 else 20
@@ -24,6 +24,18 @@ if missing:
 
 WORK = tempfile.mkdtemp()
 procs, failures = [], []
+
+
+@atexit.register
+def cleanup():  # politely, so that the X server takes its socket with it
+    for p in reversed(procs):
+        p.terminate()
+    for p in procs:
+        try:
+            p.wait(5)
+        except subprocess.TimeoutExpired:
+            p.kill()
+    shutil.rmtree(WORK, ignore_errors=True)
 
 
 def start(args, **kw):
@@ -471,8 +483,5 @@ if shutil.which("weston") and shutil.which("weston-screenshooter"):
 else:
     print("session: SKIPPED: weston is missing, no Wayland check")
 
-for p in reversed(procs):
-    p.kill()
-shutil.rmtree(WORK, ignore_errors=True)
 print(f"session: {len(failures)} checks failed" if failures else "session: passed")
 sys.exit(1 if failures else 0)
