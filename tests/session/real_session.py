@@ -92,7 +92,7 @@ def sh(*args):
     return subprocess.run(args, capture_output=True, text=True).stdout.strip()
 
 
-need(wait_for(10, lambda: "window id" in sh("xprop", "-root", "_NET_SUPPORTING_WM_CHECK")),
+need(wait_for(30, lambda: "window id" in sh("xprop", "-root", "_NET_SUPPORTING_WM_CHECK")),
      "openbox started")
 import pyatspi  # noqa: E402
 from gi.repository import GLib  # noqa: E402
