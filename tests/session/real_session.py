@@ -224,6 +224,12 @@ def frame_of(title):
             int(info["Width"]) + left + right, int(info["Height"]) + top + bottom, win)
 
 
+def transient(title, app):
+    f = frame_of(title)
+    owner = sh("xprop", "-id", f[4], "WM_TRANSIENT_FOR").split("#")[-1] if f else ""
+    return owner.strip().startswith("0x") and int(owner, 16) == int(app.window)
+
+
 def centred(title):
     f = frame_of(title)
     return bool(f) and abs(f[0] + f[2] / 2 - 800) <= 1 and abs(f[1] + f[3] / 2 - 500) <= 1
@@ -370,6 +376,7 @@ xdo("key", "Escape")
 app.click("Info")
 check("the info box is centred on the screen with its frame", wait_for(10, lambda: centred("Info")))
 info = frame_of("Info")
+check("the info box is transient for the main window", transient("Info", app))
 # Motif hints: functions without minimise (8) and maximise (16), decorations
 # without their buttons (32, 64); openbox draws its buttons all the same.
 hints = sh("xprop", "-id", info[4], "_MOTIF_WM_HINTS").split("=")[-1].split(",") if info else []
@@ -383,6 +390,7 @@ app.click("direkt")
 app.type_into("Position", "-13")  # camera distance 0: the next frame fails
 check("a failing frame shows the error box, centred on the screen with its frame",
       wait_for(10, lambda: centred("Fehler")))
+check("the error box is transient for the main window", transient("Fehler", app))
 xdo("key", "Return")
 check("after OK the defaults are back and the animation runs",
       wait_for(10, lambda: app.text("Position") == "0" and app.running()))
