@@ -22,10 +22,7 @@
 
 #include "allocation_counter.h"
 #include "core/control_defaults.h"
-#include "core/control_panel.h"
-#include "core/random_source.h"
-#include "core/scene.h"
-#include "core/toolkit.h"
+#include "support/fakes.h"
 #include "ui/drawing_area.h"
 #include "ui/main_window.h"
 
@@ -41,43 +38,12 @@ struct Size {
 constexpr Size kSizes[] = {
     {640, 480, "640x480"}, {1920, 1080, "1920x1080"}, {3840, 2160, "3840x2160"}};
 
-// No window: what a frame would show is taken as shown.
-class Toolkit final : public kaleidra::Toolkit {
-public:
-    explicit Toolkit(RasterSurface* shown) : shown_(shown) {}
-    void ProcessMessages() override {
-        if (shown_) shown_->ForgetChanges();
-    }
-    void ShowErrorBox() override {}
-    bool TimerEnabled() const override { return enabled_; }
-    void SetTimerEnabled(bool enabled) override { enabled_ = enabled; }
-    void SetTimerInterval(int) override {}
-    void SetStartButtonCaption(std::string_view) override {}
-
-private:
-    RasterSurface* shown_;
-    bool enabled_ = false;
-};
-
-// The same stream for every size, so that every size sees the same frames.
-class SteadyRandom final : public RandomSource {
-public:
-    int Random(int n) override {
-        state_ = state_ * 6364136223846793005u + 1442695040888963407u;
-        return n <= 0 ? 0 : static_cast<int>((state_ >> 33) % static_cast<std::uint64_t>(n));
-    }
-    void Randomize() override {}
-
-private:
-    std::uint64_t state_ = 12345;
-};
-
 // A scene as the window runs it, on a raster of the given size, past the
 // start-up frames in which the cloud grows out of the centre.
-struct SceneRig {
-    SceneRig(Size size, int effect, bool forget_in_frame)
-        : toolkit(forget_in_frame ? &scene.Image1 : nullptr) {
-        panel.Attach(&scene);
+struct SceneRig : testing::BasicRig<testing::SeededRandom> {
+    SceneRig(Size size, int effect, bool forget_in_frame) : BasicRig(std::uint64_t{12345}) {
+        // No window: what a frame would show is taken as shown.
+        if (forget_in_frame) toolkit.on_process_messages = [this] { scene.Image1.ForgetChanges(); };
         scene.Image1.Resize(size.width, size.height);
         scene.StartUp();
         scene.Modell_Ausgabe();      // the first frame sets the camera up
@@ -85,10 +51,6 @@ struct SceneRig {
         for (int i = 0; i < 400; ++i)
             scene.Timer1Timer();
     }
-    ControlPanel panel;
-    SteadyRandom random;
-    Toolkit toolkit;
-    Scene scene{panel, toolkit, random};
 };
 
 constexpr int kFrameIterations = 3000;

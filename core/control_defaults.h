@@ -14,12 +14,33 @@ enum class SpinField {
     SpinEdit8,  // "Position": camera position
     SpinEdit9,  // "Ebene": picture-plane shift in pixels
 };
+inline constexpr int kSpinFieldCount = 9;
 
 enum class CheckField {
     CheckBox1,  // "Zufall Objekte": next shape at random
     CheckBox2,  // "Zufall Punkte": shuffle the points of each new shape
     CheckBox3,  // "dynam. Größe": point size follows depth
 };
+inline constexpr int kCheckBoxCount = 3;
+
+// The items of the effect group, as RadioGroup2 numbers them: six colour
+// pairs, then the three effects that draw one view coloured by depth.
+enum Effect : int {
+    kEffectRotCyan,
+    kEffectRotBlau,
+    kEffectRotGruen,
+    kEffectMagentaGruen,
+    kEffectGruenBlau,
+    kEffectGelbBlau,
+    kEffectChroma,
+    kEffectPulfrich,
+    kEffectGrau,
+    kEffectCount
+};
+
+constexpr bool IsDepthColourEffect(int effect) {
+    return effect >= kEffectChroma;
+}
 
 struct SpinRange {
     int minimum;
@@ -58,9 +79,7 @@ constexpr bool DefaultChecked(CheckField box) {
 }
 
 constexpr int kDefaultBackground = 0;  // "schwarz"
-constexpr int kDefaultEffect = 0;      // "Rot/Cyan"
-constexpr int kEffectPulfrich = 7;
-constexpr int kFirstDepthColourEffect = 6;  // "Chroma", "Pulfrich", "Grau" from here on
+constexpr int kDefaultEffect = kEffectRotCyan;
 
 // The background's colour for an item of the background group: white for
 // "weiss", black for anything else (0xBBGGRR).

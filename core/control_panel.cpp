@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "core/scene.h"
 #include "core/spin_text.h"
 
 namespace kaleidra {
@@ -88,7 +87,7 @@ void ControlPanel::SelectBackground(int index) {
 }
 
 void ControlPanel::SelectEffect(int index) {
-    if (index < 0 || index > 8) index = -1;  // "Rot/Cyan" .. "Grau"
+    if (index < 0 || index >= kEffectCount) index = -1;
     if (index == effect_) return;
     effect_ = index;
     Changed();
@@ -121,15 +120,17 @@ void ControlPanel::RadioGroup2Click() {
     enabled_[Index(SpinField::SpinEdit3)] = !pulfrich;
     enabled_[Index(SpinField::SpinEdit9)] = !pulfrich;
     Changed();
-    RunFrame(Handler::RadioGroup2Click);
+    RunFrame();
 }
 
-void ControlPanel::RunFrame(Handler handler) {
-    if (observer_) observer_->HandlerRuns(handler);
-    if (scene_ == nullptr) return;
-    ++handler_frames_;
-    scene_->Modell_Ausgabe();
-    --handler_frames_;
+void ControlPanel::RunFrame() {
+    if (frames_ == nullptr) return;
+    // Counted while under way, also when the frame leaves by an exception.
+    struct UnderWay {
+        int& count;
+        ~UnderWay() { --count; }
+    } under_way{++handler_frames_};
+    frames_->Modell_Ausgabe();
 }
 
 }  // namespace kaleidra

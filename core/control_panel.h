@@ -15,40 +15,37 @@
 
 namespace kaleidra {
 
-class Scene;
+// What the handlers of the background, the effect, "Basis" and "Größe" run:
+// one frame. The scene is one.
+class FrameRunner {
+public:
+    virtual ~FrameRunner() = default;
+    virtual void Modell_Ausgabe() = 0;
+};
 
-inline constexpr int kSpinFieldCount = 9;
-inline constexpr int kCheckBoxCount = 3;
-
-// The handlers that run a frame.
-enum class Handler { RadioGroup1Click, RadioGroup2Click, SpinEdit3Change, SpinEdit4Change };
-
-// Hears what the panel does: the window, to show it; a test, to record it.
+// Hears what the panel does: the window, to show it.
 class PanelObserver {
 public:
     virtual ~PanelObserver() = default;
     // Something the panel shows has changed: a text, an enabled state, a
     // check box or a selection.
-    virtual void PanelChanged() {}
-    // A handler is about to run its frame.
-    virtual void HandlerRuns(Handler /*handler*/) {}
+    virtual void PanelChanged() = 0;
 };
 
 class ControlPanel {
 public:
     // As designed, before the defaults: every field at its design value.
     ControlPanel();
-    virtual ~ControlPanel() = default;
 
-    // The scene whose frames the handlers run; without one they run none.
-    void Attach(Scene* scene) { scene_ = scene; }
+    // What the handlers' frames run on; without it they run none.
+    void Attach(FrameRunner* frames) { frames_ = frames; }
     void Observe(PanelObserver* observer) { observer_ = observer; }
 
     // ---- as the scene reads it, at the moment of use
     // The integer the field's text parses to, or the field's minimum when it
     // does not parse. Never clamped: a typed value outside the range is used
     // as typed until the field loses focus.
-    virtual int Value(SpinField field) const { return Read(field); }
+    int Value(SpinField field) const { return Read(field); }
     bool Checked(CheckField box) const { return check_[Index(box)]; }
     // Item index of the background group (0 "schwarz", 1 "weiss"), -1 for none.
     int RadioGroup1() const { return background_; }
@@ -58,7 +55,7 @@ public:
     bool RadioButton2() const { return direkt_; }   // "direkt"
     // Every control back to its default, in the fixed order, raising the
     // handler of each control that changes (and with them their frames).
-    virtual void Standardwerte();
+    void Standardwerte();
 
     // ---- as a view shows it
     // What the field reads as: its text's integer, or its minimum.
@@ -93,11 +90,11 @@ private:
     void SetText(SpinField field, std::string text);
     void Changed();
     // The handlers: each runs a frame; the effect's also applies the "Pulfrich" rule.
-    void RadioGroup1Click() { RunFrame(Handler::RadioGroup1Click); }
+    void RadioGroup1Click() { RunFrame(); }
     void RadioGroup2Click();
-    void SpinEdit3Change() { RunFrame(Handler::SpinEdit3Change); }
-    void SpinEdit4Change() { RunFrame(Handler::SpinEdit4Change); }
-    void RunFrame(Handler handler);
+    void SpinEdit3Change() { RunFrame(); }
+    void SpinEdit4Change() { RunFrame(); }
+    void RunFrame();
 
     std::array<std::string, kSpinFieldCount> text_;
     std::array<bool, kSpinFieldCount> enabled_{};
@@ -106,7 +103,7 @@ private:
     int effect_ = kDefaultEffect;
     bool direkt_ = false;
 
-    Scene* scene_ = nullptr;
+    FrameRunner* frames_ = nullptr;
     PanelObserver* observer_ = nullptr;
     int handler_frames_ = 0;
 };

@@ -5,8 +5,7 @@
 #include "core/control_defaults.h"
 #include "core/morph.h"
 #include "core/wrapping_int.h"
-#include "render/anaglyph_renderer.h"
-#include "render/depth_colour_renderer.h"
+#include "core/view_transform.h"
 #include "shapes/shape_library.h"
 
 namespace kaleidra {
@@ -39,10 +38,10 @@ void Scene::Init() {
 
 void Scene::StartButtonClick() {
     if (!toolkit_.TimerEnabled()) {
-        toolkit_.SetStartButtonCaption(kCaptionRunning);
+        toolkit_.ShowRunning(true);
         toolkit_.SetTimerEnabled(true);
     } else {
-        toolkit_.SetStartButtonCaption(kCaptionStopped);
+        toolkit_.ShowRunning(false);
         toolkit_.SetTimerEnabled(false);
     }
 }
@@ -91,13 +90,13 @@ void Scene::RunFrameSteps() {
     Modell_Morph(ShapeSet, MorphSet, panel_.Value(SpinField::SpinEdit5));
     COPY_ROT(MorphSet, WorkSet);
     ViewTransform();
-    Draw();
+    DrawViews(panel_, View1Set, View2Set, CameraDistance, EyeOffset, Image1);
     toolkit_.ProcessMessages();  // the usual place where a frame is re-entered
     Busy = false;
 }
 
 void Scene::Recover() {
-    toolkit_.SetStartButtonCaption(kCaptionStopped);
+    toolkit_.ShowRunning(false);
     toolkit_.SetTimerEnabled(false);
     toolkit_.ShowErrorBox();
     Busy = false;
@@ -132,21 +131,18 @@ void Scene::BuildShape(int number) {
     kaleidra::BuildShape(number, ShapeSet, random_);
 }
 
-void Scene::Draw() {
-    const FrameInput in{View1Set,
-                        View2Set,
-                        CameraDistance,
-                        EyeOffset,
-                        panel_.RadioGroup1(),
-                        panel_.RadioGroup2(),
-                        panel_.Value(SpinField::SpinEdit9),
-                        panel_.Value(SpinField::SpinEdit4),
-                        panel_.Checked(CheckField::CheckBox3)};
-    if (in.RadioGroup2 >= kFirstDepthColourEffect) {
-        Anzeige_Chroma(Image1, in);
-    } else {
-        Anzeige(Image1, in);
-    }
+void Scene::ViewTransform() {
+    // The turns about x and z take the angles as they stand now: the camera
+    // set-up may reset them, which only the turn about y sees.
+    const int angle_x = AngleX;
+    const int angle_z = AngleZ;
+    // A distance of 0 left by the previous frame (always so in the first one)
+    // means the settings cannot be trusted: restore them, silently, before
+    // reading them. The reset may run nested frames.
+    if (CameraDistance == 0.0) Standardwerte();
+    Berechne_Basis(panel_, CameraDistance, EyeOffset, ToeInAngle);
+    TransformViews(WorkSet, angle_x, AngleY, angle_z, panel_.RadioButton1(), EyeOffset,
+                   ToeInAngle, View1Set, View2Set);
 }
 
 }  // namespace kaleidra

@@ -15,15 +15,11 @@
 
 namespace kaleidra {
 
-inline constexpr const char* kErrorTitle = "Fehler";
-inline constexpr const char* kErrorText = "Falscher Eingabewert! Standardwerte werden benutzt!";
-inline constexpr const char* kCaptionRunning = "STOP";
-inline constexpr const char* kCaptionStopped = "START";
 inline constexpr int kTickMilliseconds = 20;
 inline constexpr int kSwitchThreshold = 1000;
 inline constexpr int kShapeCount = 24;
 
-class Scene {
+class Scene final : public FrameRunner {
 public:
     Scene(ControlPanel& panel, Toolkit& toolkit, RandomSource& random);
     Scene(const Scene&) = delete;
@@ -40,13 +36,13 @@ public:
     void StartButtonClick();
     void Timer1Timer();
     // One frame. No error ever leaves it.
-    void Modell_Ausgabe();
+    void Modell_Ausgabe() override;
     // Every control back to its default (with the handlers that fire), then
     // the three angles to 0.
     void Standardwerte();
 
     // The frame state. Public so that the window and the tests see exactly
-    // what the frame cycle works with; nothing else writes it.
+    // what the frame cycle works with.
     PointSet ShapeSet;
     PointSet MorphSet;
     PointSet WorkSet;
@@ -60,7 +56,7 @@ public:
     bool NewShape = false;
     bool Busy = false;
 
-    // Camera values, written only by Berechne_Basis.
+    // Camera values, written only by Berechne_Basis (core/view_transform.h).
     double CameraDistance = 0.0;
     double EyeOffset = 0.0;
     double ToeInAngle = 0.0;
@@ -74,8 +70,6 @@ private:
     void StartAfresh();
     void BuildShape(int number);
     void ViewTransform();
-    void Berechne_Basis();
-    void Draw();
 
     ControlPanel& panel_;
     Toolkit& toolkit_;

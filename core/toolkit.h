@@ -1,7 +1,5 @@
 #pragma once
 
-#include <string_view>
-
 namespace kaleidra {
 
 // What the frame cycle needs of the windowing toolkit. The main window
@@ -16,7 +14,8 @@ public:
     virtual bool TimerEnabled() const = 0;
     virtual void SetTimerEnabled(bool enabled) = 0;
     virtual void SetTimerInterval(int milliseconds) = 0;
-    virtual void SetStartButtonCaption(std::string_view caption) = 0;
+    // The start button shows whether the animation runs ("STOP") or not ("START").
+    virtual void ShowRunning(bool running) = 0;
 };
 
 }  // namespace kaleidra

@@ -1,16 +1,45 @@
+#include "core/view_transform.h"
+
 #include <cmath>
 #include <cstdint>
+#include <exception>
 
 #include "core/control_defaults.h"
 #include "core/fp_checks.h"
 #include "core/matrix4x4.h"
-#include "core/scene.h"
+#include "render/anaglyph_renderer.h"
+#include "render/depth_colour_renderer.h"
 
 namespace kaleidra {
 
-void Scene::ViewTransform() {
-    // x and z rotations from the angles as they stand now; the camera set-up
-    // may reset the angles, which must not reach these two.
+void Berechne_Basis(const ControlPanel& panel, double& CameraDistance, double& EyeOffset,
+                    double& ToeInAngle) {
+    // Typed positions far outside the field's range wrap like the program's
+    // other integers; unsigned arithmetic keeps that free of overflow.
+    const auto position = static_cast<std::uint32_t>(panel.Value(SpinField::SpinEdit8));
+    CameraDistance = static_cast<double>(static_cast<std::int32_t>(position * 10u + 130u));
+    EyeOffset = static_cast<double>(panel.Value(SpinField::SpinEdit3));
+
+    if (panel.RadioButton2()) {
+        // Distance 0 faults at this division: CameraDistance keeps the 0 and
+        // ToeInAngle its old value, so the next frame resets the settings.
+        const double quotient = CheckedDiv(EyeOffset, CameraDistance);
+        ToeInAngle = CheckedDiv(CheckedMul(std::atan(quotient), 180.0), kPi);
+        CameraDistance = CheckedSqrt(CheckedAdd(CheckedMul(CameraDistance, CameraDistance),
+                                                CheckedMul(EyeOffset, EyeOffset)));
+        EyeOffset = 0.0;
+    }
+
+    // The depth-colour effects draw one view: make the two equal.
+    if (IsDepthColourEffect(panel.RadioGroup2())) {
+        ToeInAngle = 0.0;
+        EyeOffset = 0.0;
+    }
+}
+
+void TransformViews(const PointSet& WorkSet, int AngleX, int AngleY, int AngleZ,
+                    bool parallel, double EyeOffset, double ToeInAngle, PointSet& View1Set,
+                    PointSet& View2Set) {
     Matrix4x4 RX;
     Matrix4x4 RZ;
     Matrix4x4 R;
@@ -18,12 +47,10 @@ void Scene::ViewTransform() {
     MATRIX_INIT_ROTZ(RZ, static_cast<double>(AngleZ));
     MATRIX_MUL(RX, RZ, R);
 
-    Berechne_Basis();
-
     Matrix4x4 RY;
     Matrix4x4 V1;
     Matrix4x4 V2;
-    if (panel_.RadioButton1()) {
+    if (parallel) {
         MATRIX_INIT_ROTY(RY, static_cast<double>(AngleY));
         Matrix4x4 temp;
         MATRIX_MUL(R, RY, temp);
@@ -52,33 +79,40 @@ void Scene::ViewTransform() {
     }
 }
 
-void Scene::Berechne_Basis() {
-    // A distance of 0 left by the previous frame (always so in the first one)
-    // means the settings cannot be trusted: restore them, silently, before
-    // reading them. The reset may run nested frames.
-    if (CameraDistance == 0.0) Standardwerte();
-
-    // Typed positions far outside the field's range wrap like the program's
-    // other integers; unsigned arithmetic keeps that free of overflow.
-    const auto position = static_cast<std::uint32_t>(panel_.Value(SpinField::SpinEdit8));
-    CameraDistance = static_cast<double>(static_cast<std::int32_t>(position * 10u + 130u));
-    EyeOffset = static_cast<double>(panel_.Value(SpinField::SpinEdit3));
-
-    if (panel_.RadioButton2()) {
-        // Distance 0 faults at this division: CameraDistance keeps the 0 and
-        // ToeInAngle its old value, so the next frame resets the settings.
-        const double quotient = CheckedDiv(EyeOffset, CameraDistance);
-        ToeInAngle = CheckedDiv(CheckedMul(std::atan(quotient), 180.0), kPi);
-        CameraDistance = CheckedSqrt(CheckedAdd(CheckedMul(CameraDistance, CameraDistance),
-                                                CheckedMul(EyeOffset, EyeOffset)));
-        EyeOffset = 0.0;
+void DrawViews(const ControlPanel& panel, const PointSet& View1Set, const PointSet& View2Set,
+               double CameraDistance, double EyeOffset, RasterSurface& Image1) {
+    const FrameInput in{View1Set,
+                        View2Set,
+                        CameraDistance,
+                        EyeOffset,
+                        panel.RadioGroup1(),
+                        panel.RadioGroup2(),
+                        panel.Value(SpinField::SpinEdit9),
+                        panel.Value(SpinField::SpinEdit4),
+                        panel.Checked(CheckField::CheckBox3)};
+    if (IsDepthColourEffect(in.RadioGroup2)) {
+        Anzeige_Chroma(Image1, in);
+    } else {
+        Anzeige(Image1, in);
     }
+}
 
-    // The depth-colour effects draw one view: make the two equal.
-    if (panel_.RadioGroup2() >= kFirstDepthColourEffect) {
-        ToeInAngle = 0.0;
-        EyeOffset = 0.0;
+bool DrawStill(const PointSet& cloud, int AngleX, int AngleY, int AngleZ,
+               const ControlPanel& panel, RasterSurface& Image1) {
+    double CameraDistance = 0.0;
+    double EyeOffset = 0.0;
+    double ToeInAngle = 0.0;
+    PointSet View1Set;
+    PointSet View2Set;
+    try {
+        Berechne_Basis(panel, CameraDistance, EyeOffset, ToeInAngle);
+        TransformViews(cloud, AngleX, AngleY, AngleZ, panel.RadioButton1(), EyeOffset,
+                       ToeInAngle, View1Set, View2Set);
+        DrawViews(panel, View1Set, View2Set, CameraDistance, EyeOffset, Image1);
+    } catch (const std::exception&) {
+        return false;
     }
+    return true;
 }
 
 }  // namespace kaleidra

@@ -11,7 +11,6 @@ namespace kaleidra {
 
 namespace {
 
-constexpr int kEffectChroma = 6;
 
 struct DepthEntry {
     int point;

@@ -14,8 +14,7 @@
 
 #include "core/control_panel.h"
 #include "core/random_source.h"
-#include "core/scene.h"
-#include "core/toolkit.h"
+#include "core/view_transform.h"
 #include "kaleidra_version.h"
 #include "shapes/shape_library.h"
 #include "ui/desktop.h"
@@ -67,55 +66,35 @@ QFont LinkFont(const QString& caption, int room) {
     return font;
 }
 
-class QuietToolkit final : public Toolkit {
-public:
-    void ProcessMessages() override {}
-    void ShowErrorBox() override {}
-    bool TimerEnabled() const override { return false; }
-    void SetTimerEnabled(bool) override {}
-    void SetTimerInterval(int) override {}
-    void SetStartButtonCaption(std::string_view) override {}
-};
-
-// The rings need no random numbers; a fixed source keeps the picture the
-// same on every start should that ever change.
-class FixedSource final : public RandomSource {
-public:
-    int Random(int) override { return 0; }
-    void Randomize() override {}
-};
-
 }  // namespace
 
 QImage ProgramPicture(double device_pixel_ratio) {
-    // Red/cyan on black with small crosses of one size, a wider base so that
-    // the pair shows apart at this size, and a morph fast enough to reach the
-    // shape in one frame. No scene is attached: setting them runs no frame.
+    // Red/cyan on black with small crosses of one size, and a wider base so
+    // that the pair shows apart at this size. No frame runs: the panel's
+    // handlers have nothing to run it on.
     ControlPanel panel;
     panel.SetChecked(CheckField::CheckBox3, false);
     panel.Type(SpinField::SpinEdit3, "8");
     panel.Type(SpinField::SpinEdit4, "1");
-    panel.Type(SpinField::SpinEdit5, "1000");
-    QuietToolkit toolkit;
-    FixedSource random;
-    Scene scene(panel, toolkit, random);
-    // Drawn in the screen's own pixels, so that it stays crisp at any scale.
-    scene.Image1.SetPixelScale(device_pixel_ratio);
-    const double scale = scene.Image1.PixelScale();
-    const int width = static_cast<int>(std::ceil(kPictureWidth * scale));
-    const int height = static_cast<int>(std::ceil(kPictureHeight * scale));
-    scene.Image1.Resize(width, height);
-    BuildShape(kPictureShape, scene.ShapeSet, random);
+    // The rings need no random numbers.
+    ClockRandomSource random;
+    PointSet cloud;
+    BuildShape(kPictureShape, cloud, random);
     // A little larger than in the window, so the rings fill the small frame.
     for (int i = 1; i <= kPointCount; ++i) {
-        Point3D& p = scene.ShapeSet[i];
+        Point3D& p = cloud[i];
         p = {p.x * kPictureScale, p.y * kPictureScale, p.z * kPictureScale};
     }
-    scene.AngleX = -20;          // tilted towards the viewer, so the rings show their depth
-    scene.CameraDistance = 1.0;  // taken as set up: the settings above stay
-    scene.Modell_Ausgabe();
+    // Drawn in the screen's own pixels, so that it stays crisp at any scale.
+    RasterSurface raster;
+    raster.SetPixelScale(device_pixel_ratio);
+    const double scale = raster.PixelScale();
+    const int width = static_cast<int>(std::ceil(kPictureWidth * scale));
+    const int height = static_cast<int>(std::ceil(kPictureHeight * scale));
+    raster.Resize(width, height);
+    // Tilted towards the viewer, so the rings show their depth.
+    DrawStill(cloud, -20, 0, 0, panel, raster);
 
-    const RasterSurface& raster = scene.Image1;
     QImage picture(width, height, QImage::Format_ARGB32);
     // The bottom-left pixel names the colour that is see-through.
     const std::uint32_t transparent = raster.Bits()[std::size_t(height - 1) * width];

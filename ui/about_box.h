@@ -30,7 +30,6 @@ public:
 
     TBevel(Shape shape, Style style, QWidget* parent);
     Shape shape() const { return shape_; }
-    Style style() const { return style_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -68,8 +68,9 @@ QAccessibleInterface* WindowRoles(const QString& class_name, QObject* object) {
 class ErrorBox final : public QMessageBox {
 public:
     explicit ErrorBox(QWidget* owner)
-        : QMessageBox(QMessageBox::Critical, QString::fromUtf8(kErrorTitle),
-                      QString::fromUtf8(kErrorText), QMessageBox::Ok, owner) {
+        : QMessageBox(QMessageBox::Critical, QStringLiteral("Fehler"),
+                      QStringLiteral("Falscher Eingabewert! Standardwerte werden benutzt!"),
+                      QMessageBox::Ok, owner) {
         button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
     }
 
@@ -525,9 +526,8 @@ void TForm1::Window::SetTimerInterval(int milliseconds) {
     form_.Timer1.setInterval(milliseconds);
 }
 
-void TForm1::Window::SetStartButtonCaption(std::string_view caption) {
-    form_.StartButton->setText(
-        QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
+void TForm1::Window::ShowRunning(bool running) {
+    form_.StartButton->setText(running ? QStringLiteral("STOP") : QStringLiteral("START"));
 }
 
 }  // namespace kaleidra

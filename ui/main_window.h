@@ -45,7 +45,6 @@ public:
     TSpinEdit* Spin(kaleidra::SpinField field) const {
         return spins_[static_cast<std::size_t>(field)];
     }
-    QCheckBox* Check(CheckField box) const { return checks_[static_cast<std::size_t>(box)]; }
 
     // The controls, by their names.
     DrawingArea* Image1 = nullptr;
@@ -116,7 +115,7 @@ private:
         bool TimerEnabled() const override;
         void SetTimerEnabled(bool enabled) override;
         void SetTimerInterval(int milliseconds) override;
-        void SetStartButtonCaption(std::string_view caption) override;
+        void ShowRunning(bool running) override;
 
     private:
         TForm1& form_;

@@ -317,8 +317,7 @@ TEST(Recovery, AFaultInsideTheRecoverysOwnResetStillEndsRunning) {
     FailNextFrames(rig, 2);  // the frame and the nested one both fail
     rig.scene.Modell_Ausgabe();
     EXPECT_EQ(rig.toolkit.error_boxes, 2);
-    ASSERT_EQ(rig.panel.handlers_fired.size(), 1u);
-    EXPECT_EQ(rig.panel.handlers_fired[0], "RadioGroup1Click");
+    EXPECT_EQ(rig.panel.handler_frames, 1) << "the background's";
     ExpectRecovered(rig);  // a plain toggle at the end would have left "START"
 }
 

@@ -18,9 +18,9 @@ using testing::Surface;
 using testing::TestFrame;
 using testing::ThinCross;
 
-constexpr int kChroma = 6;
+constexpr int kChroma = kEffectChroma;
 constexpr int kPulfrich = kEffectPulfrich;
-constexpr int kGrau = 8;
+constexpr int kGrau = kEffectGrau;
 constexpr Colour kBlack = 0x000000;
 constexpr Colour kWhite = 0xFFFFFF;
 

@@ -10,6 +10,7 @@
 #include <random>
 #include <vector>
 
+#include "core/control_defaults.h"
 #include "core/fp_checks.h"
 #include "render/anaglyph_renderer.h"
 #include "render/depth_colour_renderer.h"
@@ -38,7 +39,7 @@ bool Render(RasterSurface& s, const PointSet& v1, const PointSet& v2, const Sett
         v1,          v2,          k.CameraDistance, k.EyeOffset, k.RadioGroup1, k.RadioGroup2,
         k.SpinEdit9, k.SpinEdit4, k.CheckBox3};
     try {
-        if (in.RadioGroup2 >= 6) {
+        if (IsDepthColourEffect(in.RadioGroup2)) {
             Anzeige_Chroma(s, in);
         } else {
             Anzeige(s, in);
@@ -133,7 +134,7 @@ public:
         k.CameraDistance = Chance(0.8) ? 130.0 : Real(20, 400);
         k.EyeOffset = Chance(0.5) ? 4.0 : Real(-20, 20);
         k.RadioGroup1 = Chance(0.1) ? Int(-1, 2) : Int(0, 1);
-        k.RadioGroup2 = Int(-1, 9);
+        k.RadioGroup2 = Int(-1, kEffectCount);
         k.SpinEdit9 = Int(-25, 25);
         k.SpinEdit4 = Chance(0.1) ? Int(-3, 40) : Int(1, 10);
         k.CheckBox3 = Chance(0.5);

@@ -61,7 +61,6 @@ TEST(SceneDrawing, CoordinateThatCannotBeRoundedRunsTheRecovery) {
     rig.scene.Modell_Ausgabe();
 
     EXPECT_EQ(rig.toolkit.error_boxes, 1);
-    EXPECT_EQ(rig.panel.resets, 1);
     EXPECT_TRUE(rig.toolkit.timer_enabled);
     EXPECT_EQ(rig.toolkit.caption, "STOP");
     EXPECT_FALSE(rig.scene.Busy);

@@ -1,11 +1,14 @@
 #pragma once
 
-// Stand-ins for the toolkit and the random source, and the real panel with a
-// record of what it did, so that the frame cycle runs, nests and recovers
-// without a display.
+// The test kit: the one stand-in for the toolkit, the random sources, and the
+// program's own panel wired to a scene as the window wires it, with a record
+// of the frames its handlers ran. The unit tests, the soak, the frame fuzzer
+// and the benchmark all use these.
 
-#include <array>
+#include <cmath>
+#include <cstdint>
 #include <functional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -29,52 +32,43 @@ public:
     bool TimerEnabled() const override { return timer_enabled; }
     void SetTimerEnabled(bool enabled) override { timer_enabled = enabled; }
     void SetTimerInterval(int milliseconds) override { interval = milliseconds; }
-    void SetStartButtonCaption(std::string_view text) override { caption = std::string(text); }
+    void ShowRunning(bool running) override { caption = running ? "STOP" : "START"; }
 
     bool timer_enabled = false;
     int interval = 0;
     std::string caption = "Start";
-    int process_calls = 0;
-    int error_boxes = 0;
+    long long process_calls = 0;
+    long long error_boxes = 0;
     std::function<void()> on_process_messages;
     std::function<void()> on_error_box;
 };
 
-// The program's own panel, recording what it did: how often the defaults
-// came back and which handlers ran their frames.
-class RecordingPanel : public ControlPanel, private PanelObserver {
+// The program's own panel. Its handlers' frames go to `scene` through the
+// same interface the window wires, and are counted on the way.
+class RecordingPanel : public ControlPanel, private FrameRunner {
 public:
-    RecordingPanel() { Observe(this); }
+    RecordingPanel() { Attach(this); }
 
-    void Standardwerte() override {
-        ++resets;
-        ControlPanel::Standardwerte();
-    }
-
-    // Puts controls into a state as a test arranges it: no frame runs, and
-    // nothing is recorded.
+    // Puts controls into a state as a test arranges it: no frame runs.
     template <typename Arrange>
     void Quietly(Arrange&& arrange) {
-        Observe(nullptr);
         Attach(nullptr);
         arrange();
-        Attach(scene);
-        Observe(this);
+        Attach(this);
     }
     void Set(SpinField field, int value) {
         Quietly([&] { Type(field, std::to_string(value)); });
     }
     void Set(CheckField box, bool on) { SetChecked(box, on); }
+    void Toggle(CheckField box) { SetChecked(box, !Checked(box)); }
 
     Scene* scene = nullptr;
-    int resets = 0;
-    std::vector<std::string> handlers_fired;
+    long long handler_frames = 0;
 
 private:
-    void HandlerRuns(Handler handler) override {
-        static const char* const kNames[] = {"RadioGroup1Click", "RadioGroup2Click",
-                                             "SpinEdit3Change", "SpinEdit4Change"};
-        handlers_fired.emplace_back(kNames[static_cast<int>(handler)]);
+    void Modell_Ausgabe() override {
+        ++handler_frames;
+        if (scene) scene->Modell_Ausgabe();
     }
 };
 
@@ -82,7 +76,7 @@ private:
 class FixedRandom : public RandomSource {
 public:
     enum class End { Low, High };
-    explicit FixedRandom(End end) : end_(end) {}
+    explicit FixedRandom(End end = End::Low) : end_(end) {}
     int Random(int n) override {
         ++draws;
         if (n <= 0 || end_ == End::Low) return 0;
@@ -113,16 +107,63 @@ private:
     std::size_t next_ = 0;
 };
 
-// A scene wired to the fakes, as the window wires the real thing.
-struct SceneRig {
-    explicit SceneRig(FixedRandom::End end = FixedRandom::End::Low) : random(end) {
+// The program's stream, seeded so that a run can be repeated. The clock
+// reseed is counted, not done, for the same reason.
+class SeededRandom : public RandomSource {
+public:
+    explicit SeededRandom(std::uint64_t seed) : engine_(seed) {}
+    int Random(int n) override {
+        if (n <= 0) return 0;
+        return std::uniform_int_distribution<int>(0, n - 1)(engine_);
+    }
+    void Randomize() override { ++reseeds; }
+    long long reseeds = 0;
+
+private:
+    std::mt19937_64 engine_;
+};
+
+// A scene wired to the kit, as the window wires the real thing.
+template <typename Random = FixedRandom>
+struct BasicRig {
+    template <typename... Seed>
+    explicit BasicRig(Seed... seed) : random(seed...) {
         panel.scene = &scene;
-        panel.Attach(&scene);
     }
     RecordingPanel panel;
     FakeToolkit toolkit;
-    FixedRandom random;
+    Random random;
     Scene scene{panel, toolkit, random};
 };
+using SceneRig = BasicRig<FixedRandom>;
+
+inline bool AllFinite(const PointSet& set) {
+    for (int k = 1; k <= kPointCount; ++k) {
+        const Point3D& p = set[k];
+        if (!std::isfinite(p.x) || !std::isfinite(p.y) || !std::isfinite(p.z)) return false;
+    }
+    return true;
+}
+
+// Shape 1 is a random cube of integer points in -55..54.
+inline bool LooksLikeShape1(const PointSet& set) {
+    for (int k = 1; k <= kPointCount; ++k) {
+        for (double c : {set[k].x, set[k].y, set[k].z}) {
+            if (c != std::floor(c) || c < -55 || c > 54) return false;
+        }
+    }
+    return true;
+}
+
+// The state a recovery leaves, whatever led to it: the defaults, shape 1,
+// the cloud at the origin, the frame state at its start values, running.
+template <typename Rig>
+bool Recovered(const Rig& rig) {
+    const Scene& s = rig.scene;
+    return rig.panel.AtDefaults() && s.ShapeNo == 1 && !s.NewShape && !s.Busy && s.AngleX == 0 &&
+           s.AngleY == 0 && s.AngleZ == 0 && s.SwitchCounter == 0 && s.MorphSet == PointSet{} &&
+           LooksLikeShape1(s.ShapeSet) && rig.toolkit.timer_enabled &&
+           rig.toolkit.caption == "STOP";
+}
 
 }  // namespace kaleidra::testing
