@@ -1,5 +1,6 @@
 #include <cmath>
 
+#include "core/matrix4x4.h"
 #include "shapes/shape_generators.h"
 
 namespace kaleidra::shapes {
@@ -9,8 +10,6 @@ namespace kaleidra::shapes {
 // the first axis of its plane and r cos t on the second.
 
 namespace {
-
-constexpr double kPi = 3.1415926535897932385;
 
 constexpr double kStepRing = 0.06283185307179587;       // 2 pi / 100
 constexpr double kStepConcentric = 0.3141592653589793;  // pi / 10

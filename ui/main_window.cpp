@@ -96,23 +96,23 @@ TForm1::TForm1() {
     Init();
 }
 
+// The controls then go with `controls_`, before the panel and the scene they
+// show; leaving a field on the way runs no frame.
 TForm1::~TForm1() {
     Timer1.stop();
     qApp->removeEventFilter(this);
-    // The controls show and change the panel, and Image1 shows the scene's
-    // raster: they go first, while both are still there, and run no frame.
     panel_.Observe(nullptr);
     panel_.Attach(nullptr);
-    qDeleteAll(findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly));
 }
 
 // ---------------------------------------------------------------- controls
 
 void TForm1::BuildControls() {
-    Image1 = new DrawingArea(scene_.Image1, this);
+    controls_ = std::make_unique<QWidget>(this);
+    Image1 = new DrawingArea(scene_.Image1, controls_.get());
     Image1->setGeometry(0, 0, 649, 496);
 
-    GroupBox1 = new QGroupBox(this);
+    GroupBox1 = new QGroupBox(controls_.get());
     GroupBox1->setGeometry(0, 0, 121, 561);
 
     RadioGroup1 = new RadioGroup(GroupBox1);
@@ -166,7 +166,7 @@ void TForm1::BuildControls() {
     CheckBox1 = AddCheck(GroupBox4, CheckField::CheckBox1, 8, 52);
     CheckBox2 = AddCheck(GroupBox4, CheckField::CheckBox2, 8, 68);
 
-    GroupBox6 = new QGroupBox(this);
+    GroupBox6 = new QGroupBox(controls_.get());
     GroupBox6->setGeometry(128, 0, 97, 145);
     StartButton = AddButton(GroupBox6, 16);
     StartButton->setText(QStringLiteral("Start"));
@@ -428,6 +428,7 @@ void TForm1::Button3Click() {
 // The picture fills the client area. The window's size here is already
 // without its frame and title, which the window manager draws.
 void TForm1::FormResize() {
+    controls_->setGeometry(rect());
     Image1->setGeometry(rect());
     Image1->FitRaster(BackgroundColour(panel_.RadioGroup1()));
 }

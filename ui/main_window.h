@@ -17,6 +17,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <array>
+#include <memory>
 
 #include "core/control_panel.h"
 #include "core/random_source.h"
@@ -160,6 +161,9 @@ private:
         RunTimerWhileSeen();
     }};
     QShortcut* escape_ = nullptr;
+    // Every control, filling the window. Declared after everything the
+    // controls show, so that they go first.
+    std::unique_ptr<QWidget> controls_;
 };
 
 }  // namespace kaleidra

@@ -45,7 +45,8 @@ protected:
         const QImage shown = WindowImage(form);
         ASSERT_FALSE(shown.isNull());
         QRegion free(form.Image1->geometry());
-        for (QWidget* child : form.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        for (QWidget* child :
+             form.Image1->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
             if (child != form.Image1 && child->isVisible()) free -= child->geometry();
         }
         int compared = 0;
