@@ -4,8 +4,8 @@
 #include <cstdlib>
 
 #include "ui/about_box.h"
-#include "ui/main_window.h"
 #include "ui/desktop.h"
+#include "ui/main_window.h"
 
 namespace {
 

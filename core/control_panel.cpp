@@ -28,7 +28,7 @@ ControlPanel::ControlPanel() {
         check_[Index(box)] = DefaultChecked(box);
 }
 
-int ControlPanel::Read(SpinField field) const {
+int ControlPanel::Value(SpinField field) const {
     return ReadSpinText(Text(field), RangeOf(field).minimum);
 }
 
@@ -40,16 +40,6 @@ void ControlPanel::Standardwerte() {
         SetValue(field, RangeOf(field).standard);
     for (CheckField box : kChecks)
         SetChecked(box, DefaultChecked(box));
-}
-
-bool ControlPanel::AtDefaults() const {
-    for (SpinField field : kDefaultOrder) {
-        if (Text(field) != std::to_string(RangeOf(field).standard) || !Enabled(field)) return false;
-    }
-    for (CheckField box : kChecks) {
-        if (Checked(box) != DefaultChecked(box)) return false;
-    }
-    return background_ == kDefaultBackground && effect_ == kDefaultEffect && !direkt_;
 }
 
 void ControlPanel::Type(SpinField field, std::string_view text) {
@@ -64,11 +54,11 @@ void ControlPanel::SetValue(SpinField field, long long value) {
 
 void ControlPanel::Step(SpinField field, int steps) {
     if (!Enabled(field)) return;
-    SetValue(field, static_cast<long long>(Read(field)) + steps);
+    SetValue(field, static_cast<long long>(Value(field)) + steps);
 }
 
 void ControlPanel::Leave(SpinField field) {
-    const int value = Read(field);
+    const int value = Value(field);
     if (value < RangeOf(field).minimum || value > RangeOf(field).maximum) SetValue(field, value);
 }
 

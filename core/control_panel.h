@@ -45,7 +45,7 @@ public:
     // The integer the field's text parses to, or the field's minimum when it
     // does not parse. Never clamped: a typed value outside the range is used
     // as typed until the field loses focus.
-    int Value(SpinField field) const { return Read(field); }
+    int Value(SpinField field) const;
     bool Checked(CheckField box) const { return check_[Index(box)]; }
     // Item index of the background group (0 "schwarz", 1 "weiss"), -1 for none.
     int RadioGroup1() const { return background_; }
@@ -58,12 +58,8 @@ public:
     void Standardwerte();
 
     // ---- as a view shows it
-    // What the field reads as: its text's integer, or its minimum.
-    int Read(SpinField field) const;
     const std::string& Text(SpinField field) const { return text_[Index(field)]; }
     bool Enabled(SpinField field) const { return enabled_[Index(field)]; }
-    // Every control at its default and enabled.
-    bool AtDefaults() const;
     // Frames run by handlers that are under way now, nested ones included.
     int HandlerFrames() const { return handler_frames_; }
 

@@ -26,25 +26,20 @@ private:
 // trapping processor would raise for it. Operands are finite wherever these
 // are used, so an infinite result from finite operands is an overflow.
 
+inline double OverflowChecked(double r, double a, double b) {
+    if (std::isinf(r) && std::isfinite(a) && std::isfinite(b))
+        throw FloatingPointFault(FaultKind::Overflow);
+    return r;
+}
+
 inline double CheckedMul(double a, double b) {
-    const double r = a * b;
-    if (std::isinf(r) && std::isfinite(a) && std::isfinite(b))
-        throw FloatingPointFault(FaultKind::Overflow);
-    return r;
+    return OverflowChecked(a * b, a, b);
 }
-
 inline double CheckedAdd(double a, double b) {
-    const double r = a + b;
-    if (std::isinf(r) && std::isfinite(a) && std::isfinite(b))
-        throw FloatingPointFault(FaultKind::Overflow);
-    return r;
+    return OverflowChecked(a + b, a, b);
 }
-
 inline double CheckedSub(double a, double b) {
-    const double r = a - b;
-    if (std::isinf(r) && std::isfinite(a) && std::isfinite(b))
-        throw FloatingPointFault(FaultKind::Overflow);
-    return r;
+    return OverflowChecked(a - b, a, b);
 }
 
 // x / 0 is a division by zero, 0 / 0 an invalid operation.

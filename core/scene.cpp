@@ -5,7 +5,6 @@
 #include "core/control_defaults.h"
 #include "core/morph.h"
 #include "core/wrapping_int.h"
-#include "core/view_transform.h"
 #include "shapes/shape_library.h"
 
 namespace kaleidra {
@@ -83,14 +82,14 @@ void Scene::Modell_Ausgabe() {
 void Scene::RunFrameSteps() {
     Busy = true;
     if (NewShape) {
-        BuildShape(ShapeNo);
+        BuildShape(ShapeNo, ShapeSet, random_);
         NewShape = false;
         if (panel_.Checked(CheckField::CheckBox2)) ShufflePoints(ShapeSet, random_);
     }
     Modell_Morph(ShapeSet, MorphSet, panel_.Value(SpinField::SpinEdit5));
     COPY_ROT(MorphSet, WorkSet);
     ViewTransform();
-    DrawViews(panel_, View1Set, View2Set, CameraDistance, EyeOffset, Image1);
+    Draw();
     toolkit_.ProcessMessages();  // the usual place where a frame is re-entered
     Busy = false;
 }
@@ -110,39 +109,17 @@ void Scene::Recover() {
 // The start values of the frame state, shape 1 (never shuffled here) and the
 // cloud at the origin, from which it grows into the shape again.
 void Scene::StartAfresh() {
-    AngleX = 0;
-    AngleY = 0;
-    AngleZ = 0;
+    AngleX = AngleY = AngleZ = 0;
     SwitchCounter = 0;
     ShapeNo = 1;
     NewShape = false;
-    BuildShape(1);
+    BuildShape(1, ShapeSet, random_);
     MorphSet.MoveAllToOrigin();
 }
 
 void Scene::Standardwerte() {
     panel_.Standardwerte();
-    AngleX = 0;
-    AngleY = 0;
-    AngleZ = 0;
-}
-
-void Scene::BuildShape(int number) {
-    kaleidra::BuildShape(number, ShapeSet, random_);
-}
-
-void Scene::ViewTransform() {
-    // The turns about x and z take the angles as they stand now: the camera
-    // set-up may reset them, which only the turn about y sees.
-    const int angle_x = AngleX;
-    const int angle_z = AngleZ;
-    // A distance of 0 left by the previous frame (always so in the first one)
-    // means the settings cannot be trusted: restore them, silently, before
-    // reading them. The reset may run nested frames.
-    if (CameraDistance == 0.0) Standardwerte();
-    Berechne_Basis(panel_, CameraDistance, EyeOffset, ToeInAngle);
-    TransformViews(WorkSet, angle_x, AngleY, angle_z, panel_.RadioButton1(), EyeOffset,
-                   ToeInAngle, View1Set, View2Set);
+    AngleX = AngleY = AngleZ = 0;
 }
 
 }  // namespace kaleidra

@@ -56,7 +56,7 @@ public:
     bool NewShape = false;
     bool Busy = false;
 
-    // Camera values, written only by Berechne_Basis (core/view_transform.h).
+    // Camera values, written only by the camera set-up, Berechne_Basis.
     double CameraDistance = 0.0;
     double EyeOffset = 0.0;
     double ToeInAngle = 0.0;
@@ -68,8 +68,8 @@ private:
     void RunFrameSteps();
     void Recover();
     void StartAfresh();
-    void BuildShape(int number);
-    void ViewTransform();
+    void ViewTransform();  // with the camera set-up: core/view_transform.cpp
+    void Draw();
 
     ControlPanel& panel_;
     Toolkit& toolkit_;

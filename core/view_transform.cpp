@@ -7,11 +7,15 @@
 #include "core/control_defaults.h"
 #include "core/fp_checks.h"
 #include "core/matrix4x4.h"
+#include "core/scene.h"
 #include "render/anaglyph_renderer.h"
 #include "render/depth_colour_renderer.h"
 
 namespace kaleidra {
 
+namespace {
+
+// The camera values from the panel's position, base, projection and effect.
 void Berechne_Basis(const ControlPanel& panel, double& CameraDistance, double& EyeOffset,
                     double& ToeInAngle) {
     // Typed positions far outside the field's range wrap like the program's
@@ -37,9 +41,10 @@ void Berechne_Basis(const ControlPanel& panel, double& CameraDistance, double& E
     }
 }
 
-void TransformViews(const PointSet& WorkSet, int AngleX, int AngleY, int AngleZ,
-                    bool parallel, double EyeOffset, double ToeInAngle, PointSet& View1Set,
-                    PointSet& View2Set) {
+// WorkSet turned by the angles and seen from the two cameras: shifted by the
+// eye offset ("parallel") or turned by the toe-in ("direkt").
+void TransformViews(const PointSet& WorkSet, int AngleX, int AngleY, int AngleZ, bool parallel,
+                    double EyeOffset, double ToeInAngle, PointSet& View1Set, PointSet& View2Set) {
     Matrix4x4 RX;
     Matrix4x4 RZ;
     Matrix4x4 R;
@@ -97,8 +102,28 @@ void DrawViews(const ControlPanel& panel, const PointSet& View1Set, const PointS
     }
 }
 
-bool DrawStill(const PointSet& cloud, int AngleX, int AngleY, int AngleZ,
-               const ControlPanel& panel, RasterSurface& Image1) {
+}  // namespace
+
+void Scene::ViewTransform() {
+    // The turns about x and z take the angles as they stand now: the camera
+    // set-up may reset them, which only the turn about y sees.
+    const int angle_x = AngleX;
+    const int angle_z = AngleZ;
+    // A distance of 0 left by the previous frame (always so in the first one)
+    // means the settings cannot be trusted: restore them, silently, before
+    // reading them. The reset may run nested frames.
+    if (CameraDistance == 0.0) Standardwerte();
+    Berechne_Basis(panel_, CameraDistance, EyeOffset, ToeInAngle);
+    TransformViews(WorkSet, angle_x, AngleY, angle_z, panel_.RadioButton1(), EyeOffset, ToeInAngle,
+                   View1Set, View2Set);
+}
+
+void Scene::Draw() {
+    DrawViews(panel_, View1Set, View2Set, CameraDistance, EyeOffset, Image1);
+}
+
+bool DrawStill(const PointSet& cloud, int AngleX, int AngleY, int AngleZ, const ControlPanel& panel,
+               RasterSurface& Image1) {
     double CameraDistance = 0.0;
     double EyeOffset = 0.0;
     double ToeInAngle = 0.0;
@@ -106,8 +131,8 @@ bool DrawStill(const PointSet& cloud, int AngleX, int AngleY, int AngleZ,
     PointSet View2Set;
     try {
         Berechne_Basis(panel, CameraDistance, EyeOffset, ToeInAngle);
-        TransformViews(cloud, AngleX, AngleY, AngleZ, panel.RadioButton1(), EyeOffset,
-                       ToeInAngle, View1Set, View2Set);
+        TransformViews(cloud, AngleX, AngleY, AngleZ, panel.RadioButton1(), EyeOffset, ToeInAngle,
+                       View1Set, View2Set);
         DrawViews(panel, View1Set, View2Set, CameraDistance, EyeOffset, Image1);
     } catch (const std::exception&) {
         return false;

@@ -63,7 +63,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Typed into a field of the program's panel (the minimum picks which), the
     // text is kept and reads the same, and leaving the field brings it into range.
     kaleidra::ControlPanel panel;  // no scene: its handlers run no frame
-    const auto field = kaleidra::SpinField(static_cast<std::uint32_t>(minimum) % kaleidra::kSpinFieldCount);
+    const auto field =
+        kaleidra::SpinField(static_cast<std::uint32_t>(minimum) % kaleidra::kSpinFieldCount);
     const kaleidra::SpinRange range = kaleidra::RangeOf(field);
     panel.Type(field, text);
     const bool kept =

@@ -11,7 +11,6 @@ namespace kaleidra {
 
 namespace {
 
-
 struct DepthEntry {
     int point;
     double depth;

@@ -10,6 +10,17 @@ double CornerCoordinate(int a) {
     return a < 0 ? a - 25 : a + 25;
 }
 
+// Every coordinate of every point through `scale`, x before y before z.
+template <typename Scale>
+void ScaleEach(PointSet& ShapeSet, Scale scale) {
+    for (int k = 1; k <= kPointCount; ++k) {
+        Point3D& p = ShapeSet[k];
+        p.x = scale(p.x);
+        p.y = scale(p.y);
+        p.z = scale(p.z);
+    }
+}
+
 }  // namespace
 
 void RandomCube(PointSet& ShapeSet, RandomSource& random) {
@@ -55,22 +66,12 @@ void SphereShell(PointSet& ShapeSet, RandomSource& random) {
 void Grow(PointSet& ShapeSet, RandomSource& random) {
     const double f = random.Random(10) / 50.0 + 1.3;  // 1.30, 1.32, ..., 1.48
     // Repeated grows compound without limit, so this is where overflow shows.
-    for (int k = 1; k <= kPointCount; ++k) {
-        Point3D& p = ShapeSet[k];
-        p.x = CheckedMul(p.x, f);
-        p.y = CheckedMul(p.y, f);
-        p.z = CheckedMul(p.z, f);
-    }
+    ScaleEach(ShapeSet, [f](double c) { return CheckedMul(c, f); });
 }
 
 void Shrink(PointSet& ShapeSet, RandomSource& random) {
     const double d = random.Random(10) / 5.0 + 1.5;  // 1.5, 1.7, ..., 3.3
-    for (int k = 1; k <= kPointCount; ++k) {
-        Point3D& p = ShapeSet[k];
-        p.x = CheckedDiv(p.x, d);
-        p.y = CheckedDiv(p.y, d);
-        p.z = CheckedDiv(p.z, d);
-    }
+    ScaleEach(ShapeSet, [d](double c) { return CheckedDiv(c, d); });
 }
 
 }  // namespace kaleidra::shapes

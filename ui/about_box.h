@@ -29,7 +29,6 @@ public:
     enum class Style { Raised, Lowered };
 
     TBevel(Shape shape, Style style, QWidget* parent);
-    Shape shape() const { return shape_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,5 +1,6 @@
 #include "ui/desktop.h"
 
+#include <xcb/xcb.h>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLibraryInfo>
@@ -7,7 +8,6 @@
 #include <QTranslator>
 #include <QWidget>
 #include <QWindow>
-#include <xcb/xcb.h>
 
 #include <cstdint>
 #include <cstdlib>
@@ -76,8 +76,7 @@ bool CoverWatch::nativeEventFilter(const QByteArray& type, void* message, qintpt
     const auto* event = static_cast<const xcb_generic_event_t*>(message);
     if ((event->response_type & 0x7F) != XCB_VISIBILITY_NOTIFY) return false;
     const auto* visibility = static_cast<const xcb_visibility_notify_event_t*>(message);
-    if (visibility->window == window_)
-        changed_(visibility->state == XCB_VISIBILITY_FULLY_OBSCURED);
+    if (visibility->window == window_) changed_(visibility->state == XCB_VISIBILITY_FULLY_OBSCURED);
     return false;
 }
 

@@ -8,7 +8,6 @@
 #include <QResizeEvent>
 #include <QWindow>
 
-
 namespace kaleidra {
 
 namespace {
@@ -293,24 +292,18 @@ void TForm1::Sprache_Init() {
     RadioButton2->setText(QStringLiteral("direkt"));
     GroupBox2->setTitle(QStringLiteral(" Geschwindigkeit "));
     GroupBox3->setTitle(QStringLiteral(" Projektion "));
-    Label1->setText(QStringLiteral("Rotation:"));
-    Label2->setText(QStringLiteral("Wechsel"));
-    Label4->setText(QStringLiteral("Morph"));
-    Label9->setText(QStringLiteral("Position"));
-    Label10->setText(QStringLiteral("Ebene"));
-    Label5->setText(QStringLiteral("Basis"));
     GroupBox4->setTitle(QStringLiteral(" Objekt "));
-    Label3->setText(QStringLiteral("Größe"));
     CheckBox1->setText(QStringLiteral("Zufall Objekte"));
     CheckBox2->setText(QStringLiteral("Zufall Punkte"));
     CheckBox3->setText(QStringLiteral("dynam. Größe"));
     Button3->setText(QStringLiteral("Standard"));
     Button2->setText(QStringLiteral("Vollbild"));
-    Label6->setText(QStringLiteral("X"));
-    Label7->setText(QStringLiteral("Y"));
-    Label8->setText(QStringLiteral("Z"));
-    for (QLabel* label :
-         {Label1, Label2, Label3, Label4, Label5, Label6, Label7, Label8, Label9, Label10}) {
+    const std::pair<QLabel*, const char*> labels[] = {
+        {Label1, "Rotation:"}, {Label2, "Wechsel"}, {Label4, "Morph"}, {Label9, "Position"},
+        {Label10, "Ebene"},    {Label5, "Basis"},   {Label3, "Größe"}, {Label6, "X"},
+        {Label7, "Y"},         {Label8, "Z"}};
+    for (const auto& [label, text] : labels) {
+        label->setText(QString::fromUtf8(text));
         label->adjustSize();
     }
     NameForScreenReaders();
@@ -323,23 +316,21 @@ void TForm1::Sprache_Init() {
         "Objektmittelpunkt)");
     RadioButton1->setToolTip(projection);
     RadioButton2->setToolTip(projection);
-    SpinEdit1->setToolTip(
-        QStringLiteral("Rotationsgeschwindikeit und Drehrichtung Y-Achse [-10..10]"));
-    SpinEdit6->setToolTip(
-        QStringLiteral("Rotationsgeschwindikeit und Drehrichtung X-Achse [-10..10]"));
-    SpinEdit7->setToolTip(
-        QStringLiteral("Rotationsgeschwindikeit und Drehrichtung z-Achse [-10..10]"));
-    SpinEdit8->setToolTip(QStringLiteral(
-        "Positionsänderung der Kamera (negative Werte verringern Abstand zum Objekt) [-10..10]"));
-    SpinEdit9->setToolTip(
-        QStringLiteral("Tiefe des Objektes bzgl. Bildebene festlegen [-20 ..20]"));
-    SpinEdit2->setToolTip(QStringLiteral(
-        "Geschwindigkeit des Modellwechsels festlegen [0..50] (0 = kein Modellwechsel, nur "
-        "Rotation)"));
-    SpinEdit5->setToolTip(
-        QStringLiteral("Geschwindigkeit des Morphingprozesses festlegen [0..10]"));
-    SpinEdit3->setToolTip(QStringLiteral("Breite der Stereobasis festlegen [-10..10]"));
-    SpinEdit4->setToolTip(QStringLiteral("Größe der Einzelpunkte in Pixel festlegen [1..10]"));
+    const std::pair<TSpinEdit*, const char*> hints[] = {
+        {SpinEdit1, "Rotationsgeschwindikeit und Drehrichtung Y-Achse [-10..10]"},
+        {SpinEdit6, "Rotationsgeschwindikeit und Drehrichtung X-Achse [-10..10]"},
+        {SpinEdit7, "Rotationsgeschwindikeit und Drehrichtung z-Achse [-10..10]"},
+        {SpinEdit8,
+         "Positionsänderung der Kamera (negative Werte verringern Abstand zum Objekt) [-10..10]"},
+        {SpinEdit9, "Tiefe des Objektes bzgl. Bildebene festlegen [-20 ..20]"},
+        {SpinEdit2,
+         "Geschwindigkeit des Modellwechsels festlegen [0..50] (0 = kein Modellwechsel, nur "
+         "Rotation)"},
+        {SpinEdit5, "Geschwindigkeit des Morphingprozesses festlegen [0..10]"},
+        {SpinEdit3, "Breite der Stereobasis festlegen [-10..10]"},
+        {SpinEdit4, "Größe der Einzelpunkte in Pixel festlegen [1..10]"}};
+    for (const auto& [spin, hint] : hints)
+        spin->setToolTip(QString::fromUtf8(hint));
     CheckBox1->setToolTip(QStringLiteral("Objektauswahl (zufällig oder feste Reihenfolge)"));
     CheckBox2->setToolTip(
         QStringLiteral("Punkteverteilung innerhalb des Objektes  (zufällig oder feste Position)"));
@@ -512,23 +503,6 @@ void TForm1::Window::ProcessMessages() {
 void TForm1::Window::ShowErrorBox() {
     if (!error_box_) error_box_ = new ErrorBox(&form_);
     error_box_->exec();
-}
-
-bool TForm1::Window::TimerEnabled() const {
-    return form_.animating_;
-}
-
-void TForm1::Window::SetTimerEnabled(bool enabled) {
-    form_.animating_ = enabled;
-    form_.RunTimerWhileSeen();
-}
-
-void TForm1::Window::SetTimerInterval(int milliseconds) {
-    form_.Timer1.setInterval(milliseconds);
-}
-
-void TForm1::Window::ShowRunning(bool running) {
-    form_.StartButton->setText(running ? QStringLiteral("STOP") : QStringLiteral("START"));
 }
 
 }  // namespace kaleidra

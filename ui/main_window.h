@@ -113,10 +113,15 @@ private:
         explicit Window(TForm1& form) : form_(form) {}
         void ProcessMessages() override;
         void ShowErrorBox() override;
-        bool TimerEnabled() const override;
-        void SetTimerEnabled(bool enabled) override;
-        void SetTimerInterval(int milliseconds) override;
-        void ShowRunning(bool running) override;
+        bool TimerEnabled() const override { return form_.animating_; }
+        void SetTimerEnabled(bool enabled) override {
+            form_.animating_ = enabled;
+            form_.RunTimerWhileSeen();
+        }
+        void SetTimerInterval(int milliseconds) override { form_.Timer1.setInterval(milliseconds); }
+        void ShowRunning(bool running) override {
+            form_.StartButton->setText(running ? QStringLiteral("STOP") : QStringLiteral("START"));
+        }
 
     private:
         TForm1& form_;

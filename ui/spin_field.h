@@ -27,7 +27,7 @@ public:
     static int StepSize() { return 1; }
 
     // The text's integer, or the minimum when the text does not parse.
-    int Value() const { return panel_.Read(field_); }
+    int Value() const { return panel_.Value(field_); }
     // From code: clamped to the range, the text rewritten.
     void SetValue(int value);
     // Replaces the text as typing or pasting would, without clamping.

@@ -240,7 +240,7 @@ void FailNextFrames(SceneRig& rig, int count) {
 }
 
 void ExpectRecovered(const SceneRig& rig) {
-    EXPECT_TRUE(rig.panel.AtDefaults());
+    EXPECT_TRUE(testing::AtDefaults(rig.panel));
     EXPECT_EQ(rig.panel.RadioGroup1(), 0);
     EXPECT_EQ(rig.panel.RadioGroup2(), 0);
     EXPECT_TRUE(rig.panel.RadioButton1());

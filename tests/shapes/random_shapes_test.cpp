@@ -231,21 +231,10 @@ TEST(RandomShapes, ShrinkNeverFaults) {
     EXPECT_DOUBLE_EQ(set[1].x, 1e308 / 1.5);
 }
 
-// A source that tells reseeds and draws apart, in order.
-class RecordingRandom : public RandomSource {
-public:
-    int Random(int n) override {
-        log += 'd';
-        return n > 0 ? n / 3 : 0;  // never the zero direction of the sphere shell
-    }
-    void Randomize() override { log += 'S'; }
-    std::string log;
-};
-
 TEST(RandomShapes, OnlyShapesOneAndTwelveReseed) {
     for (int shape = 0; shape <= 25; ++shape) {
         SCOPED_TRACE("shape " + std::to_string(shape));
-        RecordingRandom random;
+        FixedRandom random(FixedRandom::End::High);  // never the shell's zero direction
         PointSet set = Built(2);
         BuildShape(shape, set, random);
         std::string want;
@@ -254,7 +243,7 @@ TEST(RandomShapes, OnlyShapesOneAndTwelveReseed) {
         if (shape == 13 || shape == 23) want = "d";
         EXPECT_EQ(random.log, want);
     }
-    RecordingRandom random;
+    FixedRandom random;
     PointSet set = Built(2);
     ShufflePoints(set, random);
     EXPECT_EQ(random.log, std::string(kPointCount, 'd'));

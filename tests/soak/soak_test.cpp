@@ -67,7 +67,7 @@ private:
     void PanelChanged() override {
         for (int f = 0; f < kSpinFieldCount; ++f) {
             const SpinRange r = RangeOf(FieldAt(f));
-            const int v = panel.Read(FieldAt(f));
+            const int v = panel.Value(FieldAt(f));
             wild = wild || v < r.minimum || v > r.maximum;
         }
     }
@@ -134,10 +134,9 @@ public:
             << rig_.toolkit.process_calls << ", handler frames " << rig_.panel.handler_frames
             << ", panel actions " << actions_ << " (nested " << nested_actions_ << "), resizes "
             << resizes_ << "\nfaults injected " << injected_ << ", error boxes "
-            << rig_.toolkit.error_boxes << " = camera " << rig_.camera_faults << " (0/0: "
-            << rig_.camera_zero_by_zero << ") + grow overflow " << rig_.grow_faults
-            << " + others " << rig_.OtherFaults() << ", recoveries checked "
-            << recoveries_checked_;
+            << rig_.toolkit.error_boxes << " = camera " << rig_.camera_faults
+            << " (0/0: " << rig_.camera_zero_by_zero << ") + grow overflow " << rig_.grow_faults
+            << " + others " << rig_.OtherFaults() << ", recoveries checked " << recoveries_checked_;
         return out.str();
     }
 
@@ -323,7 +322,7 @@ private:
             out << "a fault with every setting in range and ordinary shapes";
         } else if (boxes != boxes_seen_ && !Recovered(rig_)) {
             out << "a recovery did not restore the start state (shape " << s.ShapeNo << ", caption "
-                << rig_.toolkit.caption << ", defaults " << rig_.panel.AtDefaults() << ")";
+                << rig_.toolkit.caption << ", defaults " << testing::AtDefaults(rig_.panel) << ")";
         } else if (!AllFinite(s.MorphSet) || !AllFinite(s.ShapeSet) || !AllFinite(s.View1Set) ||
                    !AllFinite(s.View2Set)) {
             out << "a point set holds a non-finite value";
@@ -439,7 +438,7 @@ TEST_F(RecoveryNesting, ParallelDistanceZeroRestoresTheDefaultsWithoutABox) {
     const PointSet morph = rig.scene.MorphSet;
     rig.scene.Timer1Timer();
     EXPECT_EQ(rig.toolkit.error_boxes, 0);
-    EXPECT_TRUE(rig.panel.AtDefaults());
+    EXPECT_TRUE(testing::AtDefaults(rig.panel));
     EXPECT_EQ(rig.scene.CameraDistance, 130.0);
     EXPECT_NE(rig.scene.MorphSet, morph) << "no recovery: the cloud goes on morphing";
 }

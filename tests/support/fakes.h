@@ -72,19 +72,25 @@ private:
     }
 };
 
-// Always yields the same end of the range: 0, or n - 1 (0 for n = 0).
+// Always yields the same end of the range: 0, or n - 1 (0 for n = 0). The
+// log tells draws ('d') and reseeds ('S') apart, in order.
 class FixedRandom : public RandomSource {
 public:
     enum class End { Low, High };
     explicit FixedRandom(End end = End::Low) : end_(end) {}
     int Random(int n) override {
         ++draws;
+        log += 'd';
         if (n <= 0 || end_ == End::Low) return 0;
         return n - 1;
     }
-    void Randomize() override { ++reseeds; }
+    void Randomize() override {
+        ++reseeds;
+        log += 'S';
+    }
     int draws = 0;
     int reseeds = 0;
+    std::string log;
 
 private:
     End end_;
@@ -155,12 +161,27 @@ inline bool LooksLikeShape1(const PointSet& set) {
     return true;
 }
 
+// Every control at its default and enabled.
+inline bool AtDefaults(const ControlPanel& panel) {
+    for (int f = 0; f < kSpinFieldCount; ++f) {
+        const auto field = static_cast<SpinField>(f);
+        if (panel.Text(field) != std::to_string(RangeOf(field).standard) || !panel.Enabled(field))
+            return false;
+    }
+    for (int b = 0; b < kCheckBoxCount; ++b) {
+        const auto box = static_cast<CheckField>(b);
+        if (panel.Checked(box) != DefaultChecked(box)) return false;
+    }
+    return panel.RadioGroup1() == kDefaultBackground && panel.RadioGroup2() == kDefaultEffect &&
+           panel.RadioButton1();
+}
+
 // The state a recovery leaves, whatever led to it: the defaults, shape 1,
 // the cloud at the origin, the frame state at its start values, running.
 template <typename Rig>
 bool Recovered(const Rig& rig) {
     const Scene& s = rig.scene;
-    return rig.panel.AtDefaults() && s.ShapeNo == 1 && !s.NewShape && !s.Busy && s.AngleX == 0 &&
+    return AtDefaults(rig.panel) && s.ShapeNo == 1 && !s.NewShape && !s.Busy && s.AngleX == 0 &&
            s.AngleY == 0 && s.AngleZ == 0 && s.SwitchCounter == 0 && s.MorphSet == PointSet{} &&
            LooksLikeShape1(s.ShapeSet) && rig.toolkit.timer_enabled &&
            rig.toolkit.caption == "STOP";

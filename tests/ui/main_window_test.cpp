@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <QAccessible>
 #include <QApplication>
 #include <QMessageBox>
@@ -11,7 +12,6 @@
 #include <QTranslator>
 #include <cmath>
 #include <fstream>
-#include <unistd.h>
 
 #include "core/control_defaults.h"
 #include "ui/desktop.h"
@@ -90,7 +90,8 @@ TEST_F(MainWindowTest, EverySpinFieldHasItsRangeDefaultAndHint) {
         EXPECT_EQ(spin->size(), QSize(41, 22)) << c.label;
         EXPECT_EQ(AccessibleText(spin, QAccessible::Name), QString::fromUtf8(c.label));
         // What a screen reader reads as the field's value, range and step.
-        QAccessibleValueInterface* value = QAccessible::queryAccessibleInterface(spin)->valueInterface();
+        QAccessibleValueInterface* value =
+            QAccessible::queryAccessibleInterface(spin)->valueInterface();
         ASSERT_NE(value, nullptr) << c.label;
         EXPECT_EQ(value->currentValue().toInt(), c.standard) << c.label;
         EXPECT_EQ(value->minimumValue().toInt(), c.minimum) << c.label;
@@ -99,7 +100,10 @@ TEST_F(MainWindowTest, EverySpinFieldHasItsRangeDefaultAndHint) {
     }
     form.SpinEdit4->SetText(QStringLiteral("-"));  // reads as the minimum, as the frames do
     EXPECT_EQ(QAccessible::queryAccessibleInterface(form.SpinEdit4)
-                  ->valueInterface()->currentValue().toInt(), 1);
+                  ->valueInterface()
+                  ->currentValue()
+                  .toInt(),
+              1);
 }
 
 TEST_F(MainWindowTest, ScreenReadersFindANameForEveryControlAndADescribedPicture) {
