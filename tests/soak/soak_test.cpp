@@ -349,23 +349,17 @@ private:
     std::mt19937_64 user_;
     int width_ = 32;
     int height_ = 20;
-    long long ticks_ = 0;
-    long long iterations_ = 0;
-    long long nested_ticks_ = 0;
-    long long actions_ = 0;
-    long long nested_actions_ = 0;
-    long long resizes_ = 0;
-    long long injected_ = 0;
-    long long recoveries_checked_ = 0;
-    long long boxes_seen_ = 0;
-    long long boxes_at_step_start_ = 0;
+    // What the run has done, for the report.
+    long long ticks_ = 0, iterations_ = 0, nested_ticks_ = 0, actions_ = 0, nested_actions_ = 0;
+    long long resizes_ = 0, injected_ = 0, recoveries_checked_ = 0;
+    // Where the current step started, and the boxes seen until then.
+    long long boxes_seen_ = 0, boxes_at_step_start_ = 0, others_seen_ = 0;
     bool ordinary_at_step_start_ = true;
-    long long others_seen_ = 0;
+    // The faults still to force, and the grow under way.
     long long next_fault_tick_ = kTicksBetweenFaults / 2;
     int next_kind_ = 0;
     bool growing_ = false;
-    long long grow_started_ = 0;
-    long long grow_faults_at_start_ = 0;
+    long long grow_started_ = 0, grow_faults_at_start_ = 0;
     int depth_ = 0;
 };
 
