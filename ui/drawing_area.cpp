@@ -47,30 +47,39 @@ void DrawingArea::FitRaster(Colour exposed) {
     surface_.FillRect(0, 0, w, h);
 }
 
-void DrawingArea::UpdateChanged() {
+const std::vector<QRect>& DrawingArea::CollectChanged() {
+    changed_.clear();
     const double scale = surface_.PixelScale();
-    if (surface_.AllChanged()) {
-        update();
-    } else if (surface_.Changed() && scale != 1.0) {
-        // Raster tiles in widget coordinates: bands may now share a row, so
-        // the region is built rectangle by rectangle.
-        QRegion region;
-        surface_.ForEachChangedRect([&](const PixelRect& r) {
-            region += CoveringRect(r.left, r.top, r.right, r.bottom, 1.0 / scale);
-        });
-        update(region);
-    } else if (surface_.Changed()) {
-        changed_.clear();
-        surface_.ForEachChangedRect([this](const PixelRect& r) {
+    surface_.ForEachChangedRect([this, scale](const PixelRect& r) {
+        if (scale == 1.0) {
             changed_.emplace_back(r.left, r.top, r.right - r.left, r.bottom - r.top);
-        });
+        } else {
+            changed_.push_back(CoveringRect(r.left, r.top, r.right, r.bottom, 1.0 / scale));
+        }
+    });
+    surface_.ForgetChanges();
+    return changed_;
+}
+
+void DrawingArea::UpdateChanged() {
+    Schedule(CollectChanged());
+}
+
+void DrawingArea::Schedule(const std::vector<QRect>& changed) {
+    if (surface_.PixelScale() == 1.0) {
         // The surface hands out its tiles in bands, sorted, disjoint and not
         // touching side by side: exactly the form setRects takes as it is.
         QRegion region;
-        region.setRects(changed_.data(), static_cast<int>(changed_.size()));
+        region.setRects(changed.data(), static_cast<int>(changed.size()));
+        update(region);
+    } else if (!changed.empty()) {
+        // Tiles in widget coordinates: bands may now share a row, so the
+        // region is built rectangle by rectangle.
+        QRegion region;
+        for (const QRect& r : changed)
+            region += r;
         update(region);
     }
-    surface_.ForgetChanges();
 }
 
 namespace {

@@ -23,6 +23,11 @@ public:
     // Schedules a repaint of what the raster changed since the last call (the
     // whole area after a resize or a whole-area fill) and starts a new record.
     void UpdateChanged();
+    // Its two halves. The program's own: the changed rectangles in widget
+    // coordinates, into storage that keeps its capacity; the record starts
+    // anew. The toolkit's: the repaint of those rectangles.
+    const std::vector<QRect>& CollectChanged();
+    void Schedule(const std::vector<QRect>& changed);
     // Sizes the raster to the area, in the screen's own pixels where the
     // screen's scale is fractional. The picture stays where the old and the
     // new size overlap; newly exposed pixels take the colour `exposed`.

@@ -363,7 +363,8 @@ TEST(IncrementalClear, ClearMatchesAWholeFillWhateverTheBrush) {
 
 TEST(ChangeRecord, NamesTheTilesWrittenAndStartsAnewWhenForgotten) {
     RasterSurface image;
-    image.Resize(40, 20);  // tiles of 16: columns 0-15, 16-31, 32-39
+    image.Resize(40, 20);
+    constexpr int kTile = RasterSurface::kChangeTile;
     EXPECT_TRUE(image.AllChanged());
     std::vector<PixelRect> rects;
     auto collect = [&] {
@@ -390,9 +391,10 @@ TEST(ChangeRecord, NamesTheTilesWrittenAndStartsAnewWhenForgotten) {
     collect();
     ASSERT_EQ(rects.size(), 2u);
     EXPECT_EQ((std::vector<int>{rects[0].left, rects[0].top, rects[0].right, rects[0].bottom}),
-              (std::vector<int>{0, 0, 16, 16}));
+              (std::vector<int>{0, 0, kTile, kTile}));
     EXPECT_EQ((std::vector<int>{rects[1].left, rects[1].top, rects[1].right, rects[1].bottom}),
-              (std::vector<int>{16, 16, 40, 20}));  // clipped to the surface
+              (std::vector<int>{20 / kTile * kTile, 18 / kTile * kTile, 40, 20}))
+        << "clipped to the surface";
 
     image.ForgetChanges();
     image.SetBrushColour(0x00FF00);
