@@ -341,10 +341,8 @@ void RasterSurface::AxisBand(int x0, int y0, int x1, int y1, std::uint32_t pen_p
     if (left > right || top > bottom) return;
     Track(PixelRect{static_cast<int>(left), static_cast<int>(top), static_cast<int>(right) + 1,
                     static_cast<int>(bottom) + 1});
-    for (auto y = static_cast<int>(top); y <= bottom; ++y) {
-        for (auto x = static_cast<int>(left); x <= right; ++x)
-            Plot(x, y, pen_pixel);
-    }
+    for (auto y = static_cast<int>(top); y <= bottom; ++y)
+        Span(y, static_cast<int>(left), static_cast<int>(right), pen_pixel);
 }
 
 // Any other wide stroke: the pixels whose centres lie in the band, row by row.
@@ -395,15 +393,32 @@ void RasterSurface::SlantedBand(int x0, int y0, int x1, int y1, std::uint32_t pe
         written.right = std::max(written.right, static_cast<int>(last) + 1);
         written.top = std::min(written.top, y);
         written.bottom = std::max(written.bottom, y + 1);
-        for (auto x = static_cast<int>(first); x <= static_cast<int>(last); ++x) {
-            Plot(x, y, pen_pixel);
-        }
+        Span(y, static_cast<int>(first), static_cast<int>(last), pen_pixel);
     }
     if (!written.Empty()) Track(written);
 }
 
 Colour RasterSurface::Pixel(int x, int y) const {
     return ToColour(pixels_[static_cast<std::size_t>(y) * width_ + x]);
+}
+
+// The mode is chosen once per row, so that each loop is a plain one.
+void RasterSurface::Span(int y, int first, int last, std::uint32_t pen_pixel) {
+    std::uint32_t* p = pixels_.data() + static_cast<std::size_t>(y) * width_ + first;
+    const int n = last - first + 1;
+    switch (pen_mode_) {
+        case RasterMode::Copy:
+            std::fill_n(p, n, pen_pixel);
+            break;
+        case RasterMode::Merge:
+            for (int i = 0; i < n; ++i)
+                p[i] |= pen_pixel;
+            break;
+        case RasterMode::Mask:
+            for (int i = 0; i < n; ++i)
+                p[i] &= pen_pixel;
+            break;
+    }
 }
 
 void RasterSurface::Plot(int x, int y, std::uint32_t pen_pixel) {

@@ -123,6 +123,8 @@ private:
     bool NextChangedRun(int row, int from, int& first, int& end) const;
     // Writes one pixel with the pen's raster mode; (x, y) must lie on the surface.
     void Plot(int x, int y, std::uint32_t pen_pixel);
+    // The same for first <= x <= last of row y, all on the surface.
+    void Span(int y, int first, int last, std::uint32_t pen_pixel);
     // The three kinds of stroke LineTo picks from; each clips before it loops.
     void ThinLine(int x0, int y0, int x1, int y1, std::uint32_t pen_pixel);
     void AxisBand(int x0, int y0, int x1, int y1, std::uint32_t pen_pixel);
