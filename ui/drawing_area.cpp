@@ -12,6 +12,9 @@ namespace kaleidra {
 DrawingArea::DrawingArea(RasterSurface& surface, QWidget* parent)
     : QWidget(parent), surface_(surface) {
     setAttribute(Qt::WA_OpaquePaintEvent);  // the blit covers everything we own
+    // Room for every changed rectangle of a frame on the largest screens, so
+    // that collecting them never allocates.
+    changed_.reserve(8192);
 }
 
 namespace {
