@@ -10,6 +10,10 @@ naming the bar, when one is missed.
 
 import os, shutil, statistics, subprocess, sys, tempfile, time
 
+HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, os.path.join(HERE, "..", "tests", "support"))
+from cpu_time import cpu_seconds as cpu  # noqa: E402
+
 PROGRAM, FLOOR = sys.argv[1], sys.argv[2]
 ROUNDS = int(sys.argv[3]) if len(sys.argv) > 3 else 5
 SECONDS = float(sys.argv[4]) if len(sys.argv) > 4 else 5
@@ -21,14 +25,6 @@ missing = [t for t in ("Xvfb", "openbox", "xdotool") if not shutil.which(t)]
 if missing:
     print(f"whole program: SKIPPED: {' '.join(missing)} missing (scripts/setup.sh session)")
     sys.exit(0)
-
-
-def cpu(pid):
-    total = 0
-    for task in os.listdir(f"/proc/{pid}/task"):
-        with open(f"/proc/{pid}/task/{task}/schedstat") as f:
-            total += int(f.read().split()[0])
-    return total / 1e9
 
 
 def wait_for(seconds, condition):

@@ -9,6 +9,9 @@ PASS or FAIL; exit 1 when one fails, 77 (skipped) when a tool is missing.
 
 import atexit, os, random, shutil, subprocess, sys, tempfile, time
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+from cpu_time import cpu_seconds  # noqa: E402
+
 APP = os.path.realpath(sys.argv[1])
 RANDOM_SECONDS = float(sys.argv[2]) if len(sys.argv) > 2 else 20
 TOOLS = ["Xvfb", "openbox", "xdotool", "xprop", "xwininfo", "xmessage", "import", "dbus-daemon",
@@ -175,11 +178,7 @@ class App:
         return bool(self.find("STOP", "push button"))
 
     def cpu_seconds(self):
-        total = 0
-        for task in os.listdir(f"/proc/{self.proc.pid}/task"):
-            with open(f"/proc/{self.proc.pid}/task/{task}/schedstat") as f:
-                total += int(f.read().split()[0])
-        return total / 1e9
+        return cpu_seconds(self.proc.pid)
 
     def stop(self):
         self.proc.terminate()
