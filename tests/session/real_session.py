@@ -25,6 +25,7 @@ if missing:
     print(f"session: SKIPPED: {' '.join(missing)} missing (scripts/setup.sh session installs it)")
     sys.exit(77)
 
+WIDTH, HEIGHT = 1600, 1000  # the screen
 WORK = tempfile.mkdtemp()
 procs, failures = [], []
 
@@ -72,7 +73,7 @@ def need(ok, what):
 # ------------------------------------------------------------ X, bus, window manager
 
 r, w = os.pipe()
-start(["Xvfb", "-displayfd", str(w), "-screen", "0", "1600x1000x24", "-nolisten", "tcp"],
+start(["Xvfb", "-displayfd", str(w), "-screen", "0", f"{WIDTH}x{HEIGHT}x24", "-nolisten", "tcp"],
       pass_fds=[w])
 os.close(w)
 display = os.read(r, 32).decode().strip()
@@ -126,7 +127,7 @@ class App:
         self.window = wait_for(10, lambda: sh("xdotool", "search", "--onlyvisible", "--name",
                                               "^Kaleidra$").split("\n")[0])
         need(wait_for(10, lambda: self.extents("Anzeige")[2] >= 1500), "the window was maximised")
-        xdo("mousemove", 800, 500)  # off the panel: no hover anywhere
+        xdo("mousemove", *self.centre("Anzeige"))  # off the panel: no hover anywhere
 
     def root(self):
         for app in pyatspi.Registry.getDesktop(0):
@@ -193,7 +194,7 @@ def shot():
     """The screen as rows of (r, g, b)."""
     raw = subprocess.run(["import", "-window", "root", "-depth", "8", "rgb:-"],
                          capture_output=True).stdout
-    return lambda x, y: tuple(raw[(y * 1600 + x) * 3:(y * 1600 + x) * 3 + 3])
+    return lambda x, y: tuple(raw[(y * WIDTH + x) * 3:(y * WIDTH + x) * 3 + 3])
 
 
 def count(px, x, y, w, h, colour):
@@ -231,7 +232,7 @@ def transient(title, app):
 
 def centred(title):
     f = frame_of(title)
-    return bool(f) and abs(f[0] + f[2] / 2 - 800) <= 1 and abs(f[1] + f[3] / 2 - 500) <= 1
+    return bool(f) and abs(f[0] + f[2] / 2 - WIDTH / 2) <= 1 and abs(f[1] + f[3] / 2 - HEIGHT / 2) <= 1
 
 
 # ------------------------------------------------------------ what the last rounds mended
@@ -244,7 +245,7 @@ app.type_into("Größe", "12")
 app.click("Vollbild")
 check("a click after typing 12 into Größe hides the panel",
       wait_for(10, lambda: not app.shown("Steuerungspanel")))
-xdo("mousemove", 800, 500, "click", 1)
+xdo("mousemove", *app.centre("Anzeige"), "click", 1)
 check("a press on the picture brings the panel back",
       wait_for(10, lambda: app.shown("Steuerungspanel")))
 app.type_into("Basis", "12")
@@ -329,8 +330,8 @@ xdo("mousemove", x + w - 4, y + h // 2, "click", 1)
 check("a press on the right edge brings the panel back",
       wait_for(10, lambda: app.shown("Steuerungspanel")))
 
-x, y, *_ = frame_of("Kaleidra")  # a double click on the title bar unmaximises
-xdo("mousemove", x + 800, y + 8, "click", "--repeat", 2, "--delay", 80, 1)
+x, y, w, *_ = frame_of("Kaleidra")  # a double click on the title bar unmaximises
+xdo("mousemove", x + w // 2, y + 8, "click", "--repeat", 2, "--delay", 80, 1)
 wait_for(10, lambda: app.extents("Anzeige")[2] < 1500)
 xdo("windowsize", app.window, 900, 650)
 need(wait_for(10, lambda: app.extents("Anzeige")[2:] == (900, 650)), "the window took 900x650")
@@ -403,7 +404,7 @@ check(f"minimised, the program uses {used:.3%} of a core (at most 0.2 %)", used 
 xdo("windowactivate", app.window)
 check("shown again, the animation goes on and the button still says STOP",
       wait_for(10, lambda: picture_moves(app)) and app.running())
-cover = start(["xmessage", "-geometry", "1600x1000+0+0", "cover"])
+cover = start(["xmessage", "-geometry", f"{WIDTH}x{HEIGHT}+0+0", "cover"])
 time.sleep(1)
 before = app.cpu_seconds()
 time.sleep(5)
@@ -452,7 +453,7 @@ def anaglyph(px, x, y, w, h):
 
 
 check("after Standard the picture shows red and cyan crosses",
-      wait_for(10, lambda: anaglyph(shot(), 300, 100, 1200, 800)))
+      wait_for(10, lambda: anaglyph(shot(), *app.extents("Anzeige"))))
 app.stop()
 
 # ------------------------------------------------------------ no usable display
@@ -469,7 +470,7 @@ for env, what in (({"DISPLAY": ":99"}, "a display that is not there"),
 if shutil.which("weston") and shutil.which("weston-screenshooter"):
     socket = os.path.join(WORK, "wayland-kaleidra")
     start(["weston", "--backend=headless-backend.so", "--use-pixman", "--socket=" + socket,
-           "--width=1600", "--height=1000", "--idle-time=0", "--debug"])
+           f"--width={WIDTH}", f"--height={HEIGHT}", "--idle-time=0", "--debug"])
     wait_for(10, lambda: os.path.exists(socket))
     env = {**os.environ, "WAYLAND_DISPLAY": socket, "QT_QPA_PLATFORM": "wayland"}
     procs.append(subprocess.Popen([APP], env=env, stderr=subprocess.DEVNULL))
@@ -482,8 +483,8 @@ if shutil.which("weston") and shutil.which("weston-screenshooter"):
             return False
         raw = subprocess.run(["convert", os.path.join(shots, pngs[0]), "-depth", "8", "rgb:-"],
                              capture_output=True).stdout
-        px = lambda x, y: tuple(raw[(y * 1600 + x) * 3:(y * 1600 + x) * 3 + 3])  # noqa: E731
-        return anaglyph(px, 0, 0, 1600, 1000) and count(px, 0, 0, 400, 1000, face) > 10000
+        px = lambda x, y: tuple(raw[(y * WIDTH + x) * 3:(y * WIDTH + x) * 3 + 3])  # noqa: E731
+        return anaglyph(px, 0, 0, WIDTH, HEIGHT) and count(px, 0, 0, 400, HEIGHT, face) > 10000
 
     check("on Wayland the window shows its panel and red and cyan crosses",
           wait_for(15, wayland_drawn))
