@@ -3,11 +3,9 @@
 #include <qdrawutil.h>
 #include <QDesktopServices>
 #include <QFontDatabase>
-#include <QGuiApplication>
 #include <QPainter>
 #include <QPalette>
 #include <QPixmap>
-#include <QScreen>
 
 #include <algorithm>
 #include <cmath>
