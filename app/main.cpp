@@ -24,6 +24,7 @@ void ExitOnFatal(QtMsgType type, const QMessageLogContext& context, const QStrin
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    kaleidra::ChooseEventLoop();
     qInstallMessageHandler(ExitOnFatal);
     QApplication app(argc, argv);
     qInstallMessageHandler(nullptr);  // from here on a fatal message is a fault

@@ -82,10 +82,11 @@ void RasterSurface::ResizeKeeping(int width, int height, Colour exposed) {
 void RasterSurface::SetSize(int width, int height) {
     width_ = width;
     height_ = height;
-    tile_columns_ = (width_ + kChangeTile - 1) / kChangeTile;
-    tile_rows_ = (height_ + kChangeTile - 1) / kChangeTile;
-    change_words_ = (tile_columns_ + 63) / 64;
-    change_bits_.assign(static_cast<std::size_t>(change_words_) * tile_rows_, 0);
+    change_columns_ = (width_ + kChangeColumn - 1) / kChangeColumn;
+    change_bands_ = (height_ + kChangeBand - 1) / kChangeBand;
+    change_words_ = (change_columns_ + 63) / 64;
+    change_bits_.assign(static_cast<std::size_t>(change_words_) * change_bands_, 0);
+    band_rows_.assign(static_cast<std::size_t>(change_bands_), Rows{});
     all_changed_ = true;
     any_changed_ = false;
 }
@@ -119,6 +120,17 @@ void RasterSurface::Clear() {
     if (tracked_overflow_ || tracked_area_ > bounds_area) {
         if (!tracked_bounds_.Empty()) Fill(tracked_bounds_, pixel);
     } else {
+        // The strokes to undo were drawn a frame ago and have mostly left the
+        // cache since: ask for all their rows before writing any, so that
+        // the misses overlap instead of coming one after the other.
+        for (int i = 0; i < tracked_count_; ++i) {
+            const PixelRect& r = tracked_[i];
+            for (int y = r.top; y < r.bottom; ++y) {
+                const std::uint32_t* row = pixels_.data() + static_cast<std::size_t>(y) * width_;
+                __builtin_prefetch(row + r.left, 1);
+                __builtin_prefetch(row + r.right - 1, 1);
+            }
+        }
         for (int i = 0; i < tracked_count_; ++i)
             Fill(tracked_[i], pixel);
     }
@@ -167,10 +179,15 @@ void RasterSurface::Track(const PixelRect& r) {
 void RasterSurface::MarkChanged(const PixelRect& r) {
     if (all_changed_) return;
     any_changed_ = true;
-    const int first = r.left / kChangeTile;
-    const int last = (r.right - 1) / kChangeTile;
-    for (int row = r.top / kChangeTile; row <= (r.bottom - 1) / kChangeTile; ++row) {
-        std::uint64_t* words = change_bits_.data() + static_cast<std::size_t>(row) * change_words_;
+    const int first = r.left / kChangeColumn;
+    const int last = (r.right - 1) / kChangeColumn;
+    for (int band = r.top / kChangeBand; band <= (r.bottom - 1) / kChangeBand; ++band) {
+        Rows& rows = band_rows_[band];
+        const int top = std::max(r.top, band * kChangeBand);
+        const int bottom = std::min(r.bottom, (band + 1) * kChangeBand);
+        rows = rows.Empty() ? Rows{top, bottom}
+                            : Rows{std::min(rows.top, top), std::max(rows.bottom, bottom)};
+        std::uint64_t* words = change_bits_.data() + static_cast<std::size_t>(band) * change_words_;
         for (int t = first; t <= last;) {
             const int bit = t % 64;
             const int n = std::min(64 - bit, last - t + 1);
@@ -182,9 +199,9 @@ void RasterSurface::MarkChanged(const PixelRect& r) {
 
 namespace {
 
-// The first tile at or after `from` whose bit is `set` (in `bits` when set,
+// The first column at or after `from` whose bit is `set` (in `bits` when set,
 // else its complement), or `columns` when there is none.
-int NextTile(const std::uint64_t* words, int columns, int from, bool set) {
+int NextColumn(const std::uint64_t* words, int columns, int from, bool set) {
     for (int t = from; t < columns;) {
         const std::uint64_t word =
             (set ? words[t / 64] : ~words[t / 64]) & (~std::uint64_t{0} << (t % 64));
@@ -196,17 +213,23 @@ int NextTile(const std::uint64_t* words, int columns, int from, bool set) {
 
 }  // namespace
 
-bool RasterSurface::NextChangedRun(int row, int from, int& first, int& end) const {
+bool RasterSurface::NextChangedRun(int band, int from, int& first, int& end) const {
     const std::uint64_t* words =
-        change_bits_.data() + static_cast<std::size_t>(row) * change_words_;
-    first = NextTile(words, tile_columns_, from, true);
-    if (first >= tile_columns_) return false;
-    end = NextTile(words, tile_columns_, first, false);
+        change_bits_.data() + static_cast<std::size_t>(band) * change_words_;
+    first = NextColumn(words, change_columns_, from, true);
+    if (first >= change_columns_) return false;
+    end = NextColumn(words, change_columns_, first, false);
     return true;
 }
 
 void RasterSurface::ForgetChanges() {
-    std::fill(change_bits_.begin(), change_bits_.end(), 0);
+    // Only bands with something in them have bits to clear.
+    for (int band = 0; band < change_bands_; ++band) {
+        if (band_rows_[band].Empty()) continue;
+        band_rows_[band] = Rows{};
+        const auto words = change_bits_.begin() + static_cast<std::ptrdiff_t>(band) * change_words_;
+        std::fill(words, words + change_words_, 0);
+    }
     all_changed_ = false;
     any_changed_ = false;
 }

@@ -34,12 +34,17 @@ enum class RasterMode {
 // so the surface keeps two records of its writes. One lists what strokes and
 // odd-coloured fills wrote since the whole surface was last one colour, so
 // that Clear() can restore that colour by rewriting only those pixels. The
-// other marks, in tiles, everything written since the window last showed the
-// surface, so that the window repaints only that.
+// other marks everything written since the window last showed the surface,
+// so that the window repaints only that: in bands of rows, each with the rows
+// it was written in, and within a band in narrow columns.
 class RasterSurface {
 public:
-    // Side of the square tiles the change record counts in.
-    static constexpr int kChangeTile = 16;
+    // The change record's grain: bands of this many rows (each trimmed to the
+    // rows written in it), columns this many pixels wide. Fine columns keep
+    // the pixels sent small; whole bands keep the rectangles few, which the
+    // window pays for one by one.
+    static constexpr int kChangeBand = 16;
+    static constexpr int kChangeColumn = 4;
 
     // A negative width or height is taken as 0. A new size starts black.
     void Resize(int width, int height);
@@ -90,10 +95,11 @@ public:
 
     // The record of changes since the last ForgetChanges(): whether anything
     // was written, whether it may have been the whole surface (after a resize
-    // or a whole-surface fill), and the changed tiles as rectangles clipped
-    // to the surface. ForEachChangedRect visits them band by band from the
-    // top, left to right within a band; rectangles of one band share top and
-    // height, never overlap and never touch side by side.
+    // or a whole-surface fill), and the changed runs of columns of each band
+    // as rectangles clipped to the surface. ForEachChangedRect visits them
+    // band by band from the top, left to right within a band; rectangles of
+    // one band share top and height, never overlap and never touch side by
+    // side.
     bool Changed() const { return all_changed_ || any_changed_; }
     bool AllChanged() const { return all_changed_; }
     template <typename Visit>
@@ -118,9 +124,9 @@ private:
     // Pixels inside r may no longer be the base colour.
     void Track(const PixelRect& r);
     void MarkChanged(const PixelRect& r);
-    // The next run of changed tiles in tile row `row` at or after tile column
+    // The next run of changed columns in band `band` at or after column
     // `from`: true with its columns [first, end), or false when there is none.
-    bool NextChangedRun(int row, int from, int& first, int& end) const;
+    bool NextChangedRun(int band, int from, int& first, int& end) const;
     // Writes one pixel with the pen's raster mode; (x, y) must lie on the surface.
     void Plot(int x, int y, std::uint32_t pen_pixel);
     // The same for first <= x <= last of row y, all on the surface.
@@ -150,10 +156,17 @@ private:
     std::int64_t tracked_area_ = 0;
     PixelRect tracked_bounds_;
 
-    // One bit per tile, row by row, change_words_ words per tile row.
+    // One bit per column, band by band, change_words_ words per band; and the
+    // rows of each band written since (empty: nothing in that band).
+    struct Rows {
+        int top = 0;
+        int bottom = 0;
+        bool Empty() const { return top >= bottom; }
+    };
     std::vector<std::uint64_t> change_bits_;
-    int tile_columns_ = 0;
-    int tile_rows_ = 0;
+    std::vector<Rows> band_rows_;
+    int change_columns_ = 0;
+    int change_bands_ = 0;
     int change_words_ = 0;
     bool all_changed_ = true;
     bool any_changed_ = false;
@@ -167,14 +180,14 @@ void RasterSurface::ForEachChangedRect(Visit&& visit) const {
         return;
     }
     if (!any_changed_) return;
-    for (int row = 0; row < tile_rows_; ++row) {
-        const int top = row * kChangeTile;
-        const int bottom = top + kChangeTile < height_ ? top + kChangeTile : height_;
+    for (int band = 0; band < change_bands_; ++band) {
+        const Rows& rows = band_rows_[band];
+        if (rows.Empty()) continue;
         int first = 0;
         int end = 0;
-        while (NextChangedRun(row, end, first, end)) {
-            const int right = end * kChangeTile < width_ ? end * kChangeTile : width_;
-            visit(PixelRect{first * kChangeTile, top, right, bottom});
+        while (NextChangedRun(band, end, first, end)) {
+            const int right = end * kChangeColumn < width_ ? end * kChangeColumn : width_;
+            visit(PixelRect{first * kChangeColumn, rows.top, right, rows.bottom});
         }
     }
 }

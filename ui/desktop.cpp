@@ -14,6 +14,10 @@
 
 namespace kaleidra {
 
+void ChooseEventLoop() {
+    if (!qEnvironmentVariableIsSet("QT_NO_GLIB")) qputenv("QT_NO_GLIB", "1");
+}
+
 bool SetUpToolkit(QCoreApplication& app) {
     auto* translator = new QTranslator(&app);
     if (!translator->load(QStringLiteral("qtbase_de"),

@@ -8,6 +8,14 @@ class QWidget;
 
 namespace kaleidra {
 
+// Chosen before the toolkit starts: Qt's own event loop instead of glib's.
+// A frame passes through the loop three times (the timer, the tick, the
+// repaint), and each pass through glib's costs prepare, check and dispatch
+// over every source under its locks: with Qt's own the program uses about a
+// quarter less CPU. Nothing in the program needs glib's loop. A value the
+// user set stays.
+void ChooseEventLoop();
+
 // What the program asks of the toolkit before its first window: the toolkit's
 // own texts (context menus, standard buttons) in German, whatever the locale,
 // since every text of the program is German. True when the translation was

@@ -70,13 +70,13 @@ void DrawingArea::UpdateChanged() {
 
 void DrawingArea::Schedule(const std::vector<QRect>& changed) {
     if (surface_.PixelScale() == 1.0) {
-        // The surface hands out its tiles in bands, sorted, disjoint and not
+        // The surface hands out its changed runs in bands, sorted, disjoint and not
         // touching side by side: exactly the form setRects takes as it is.
         QRegion region;
         region.setRects(changed.data(), static_cast<int>(changed.size()));
         update(region);
     } else if (!changed.empty()) {
-        // Tiles in widget coordinates: bands may now share a row, so the
+        // Runs in widget coordinates: bands may now share a row, so the
         // region is built rectangle by rectangle.
         QRegion region;
         for (const QRect& r : changed)

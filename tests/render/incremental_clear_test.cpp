@@ -264,7 +264,7 @@ TEST(IncrementalClear, ASteadyFrameRewritesOnlyTheCrosses) {
     f.Place(0.05);
     ASSERT_TRUE(Render(f.image, f.v1, f.v2, f.k));
     EXPECT_FALSE(f.image.AllChanged());
-    // Old and new crosses in 16-pixel tiles: a small share of the area.
+    // Old and new crosses: a small share of the area.
     EXPECT_LT(ChangedArea(f.image), 1920 * 1080 / 20);
 
     // The same for the depth colours, on white.
@@ -361,20 +361,21 @@ TEST(IncrementalClear, ClearMatchesAWholeFillWhateverTheBrush) {
     }
 }
 
-TEST(ChangeRecord, NamesTheTilesWrittenAndStartsAnewWhenForgotten) {
+TEST(ChangeRecord, NamesTheColumnsAndRowsWrittenAndStartsAnewWhenForgotten) {
     RasterSurface image;
-    image.Resize(40, 20);
-    constexpr int kTile = RasterSurface::kChangeTile;
+    image.Resize(40, 40);
+    constexpr int kColumn = RasterSurface::kChangeColumn;
+    constexpr int kBand = RasterSurface::kChangeBand;
+    static_assert(kBand > 8 && kColumn < 8, "the strokes below each fall in one band");
     EXPECT_TRUE(image.AllChanged());
-    std::vector<PixelRect> rects;
+    std::vector<std::vector<int>> rects;
     auto collect = [&] {
         rects.clear();
-        image.ForEachChangedRect([&](const PixelRect& r) { rects.push_back(r); });
+        image.ForEachChangedRect(
+            [&](const PixelRect& r) { rects.push_back({r.left, r.top, r.right, r.bottom}); });
     };
     collect();
-    ASSERT_EQ(rects.size(), 1u);
-    EXPECT_EQ(rects[0].right, 40);
-    EXPECT_EQ(rects[0].bottom, 20);
+    EXPECT_EQ(rects, (std::vector<std::vector<int>>{{0, 0, 40, 40}}));
 
     image.ForgetChanges();
     EXPECT_FALSE(image.Changed());
@@ -382,26 +383,30 @@ TEST(ChangeRecord, NamesTheTilesWrittenAndStartsAnewWhenForgotten) {
     EXPECT_TRUE(rects.empty());
 
     image.SetPenWidth(1);
-    image.MoveTo(20, 18);
-    image.LineTo(60, 18);  // runs off the right edge
     image.MoveTo(2, 3);
-    image.LineTo(3, 3);
+    image.LineTo(3, 3);  // one pixel
+    image.MoveTo(kColumn + 1, 5);
+    image.LineTo(kColumn + 2, 5);  // the next column: one run with the first
+    image.MoveTo(5 * kColumn, 4);
+    image.LineTo(5 * kColumn + 1, 4);  // columns apart: a run of its own
+    image.MoveTo(21, kBand + 2);
+    image.LineTo(60, kBand + 2);  // runs off the right edge
     EXPECT_TRUE(image.Changed());
     EXPECT_FALSE(image.AllChanged());
     collect();
-    ASSERT_EQ(rects.size(), 2u);
-    EXPECT_EQ((std::vector<int>{rects[0].left, rects[0].top, rects[0].right, rects[0].bottom}),
-              (std::vector<int>{0, 0, kTile, kTile}));
-    EXPECT_EQ((std::vector<int>{rects[1].left, rects[1].top, rects[1].right, rects[1].bottom}),
-              (std::vector<int>{20 / kTile * kTile, 18 / kTile * kTile, 40, 20}))
-        << "clipped to the surface";
+    // A band's rectangles share the rows written anywhere in the band.
+    EXPECT_EQ(rects, (std::vector<std::vector<int>>{
+                         {0, 3, 2 * kColumn, 6},
+                         {5 * kColumn, 3, 6 * kColumn, 6},
+                         {20 / kColumn * kColumn, kBand + 2, 40, kBand + 3},
+                     }));
 
     image.ForgetChanges();
     image.SetBrushColour(0x00FF00);
-    image.FillRect(0, 0, 40, 20);
+    image.FillRect(0, 0, 40, 40);
     EXPECT_TRUE(image.AllChanged());
     image.ForgetChanges();
-    image.Resize(40, 20);  // the same size keeps everything
+    image.Resize(40, 40);  // the same size keeps everything
     EXPECT_FALSE(image.Changed());
     image.Resize(41, 20);
     EXPECT_TRUE(image.AllChanged());

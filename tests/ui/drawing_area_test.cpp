@@ -82,7 +82,7 @@ TEST_F(DrawingAreaTest, TheWindowShowsTheRasterAtTheAreasPlaceFrameAfterFrame) {
         EXPECT_EQ(shown.pixel(133, y), kPanelColour) << y;
     }
 
-    // The next frame: the old crosses go, new ones come, only their tiles are
+    // The next frame: the old crosses go, new ones come, only where they were are
     // repainted, and the window again matches pixel for pixel.
     raster.Clear();
     DrawSomething(0xFFFFFF, 60, 45);
