@@ -43,8 +43,8 @@ public:
     // rows written in it), columns this many pixels wide. Fine columns keep
     // the pixels sent small; whole bands keep the rectangles few, which the
     // window pays for one by one.
-    static constexpr int kChangeBand = 16;
-    static constexpr int kChangeColumn = 4;
+    static constexpr int kChangeBand = 8;
+    static constexpr int kChangeColumn = 16;
 
     // A negative width or height is taken as 0. A new size starts black.
     void Resize(int width, int height);
