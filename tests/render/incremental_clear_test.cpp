@@ -362,11 +362,12 @@ TEST(IncrementalClear, ClearMatchesAWholeFillWhateverTheBrush) {
 }
 
 TEST(ChangeRecord, NamesTheColumnsAndRowsWrittenAndStartsAnewWhenForgotten) {
-    RasterSurface image;
-    image.Resize(40, 40);
     constexpr int kColumn = RasterSurface::kChangeColumn;
     constexpr int kBand = RasterSurface::kChangeBand;
-    static_assert(kBand > 8 && kColumn < 8, "the strokes below each fall in one band");
+    static_assert(kBand > 5 && kColumn > 2, "the first strokes below fall in band 0, column 0");
+    constexpr int kWidth = 8 * kColumn;
+    RasterSurface image;
+    image.Resize(kWidth, 3 * kBand);
     EXPECT_TRUE(image.AllChanged());
     std::vector<std::vector<int>> rects;
     auto collect = [&] {
@@ -375,7 +376,7 @@ TEST(ChangeRecord, NamesTheColumnsAndRowsWrittenAndStartsAnewWhenForgotten) {
             [&](const PixelRect& r) { rects.push_back({r.left, r.top, r.right, r.bottom}); });
     };
     collect();
-    EXPECT_EQ(rects, (std::vector<std::vector<int>>{{0, 0, 40, 40}}));
+    EXPECT_EQ(rects, (std::vector<std::vector<int>>{{0, 0, kWidth, 3 * kBand}}));
 
     image.ForgetChanges();
     EXPECT_FALSE(image.Changed());
@@ -389,8 +390,8 @@ TEST(ChangeRecord, NamesTheColumnsAndRowsWrittenAndStartsAnewWhenForgotten) {
     image.LineTo(kColumn + 2, 5);  // the next column: one run with the first
     image.MoveTo(5 * kColumn, 4);
     image.LineTo(5 * kColumn + 1, 4);  // columns apart: a run of its own
-    image.MoveTo(21, kBand + 2);
-    image.LineTo(60, kBand + 2);  // runs off the right edge
+    image.MoveTo(2 * kColumn + 1, kBand + 2);
+    image.LineTo(kWidth + 20, kBand + 2);  // runs off the right edge
     EXPECT_TRUE(image.Changed());
     EXPECT_FALSE(image.AllChanged());
     collect();
@@ -398,15 +399,15 @@ TEST(ChangeRecord, NamesTheColumnsAndRowsWrittenAndStartsAnewWhenForgotten) {
     EXPECT_EQ(rects, (std::vector<std::vector<int>>{
                          {0, 3, 2 * kColumn, 6},
                          {5 * kColumn, 3, 6 * kColumn, 6},
-                         {20 / kColumn * kColumn, kBand + 2, 40, kBand + 3},
+                         {2 * kColumn, kBand + 2, kWidth, kBand + 3},
                      }));
 
     image.ForgetChanges();
     image.SetBrushColour(0x00FF00);
-    image.FillRect(0, 0, 40, 40);
+    image.FillRect(0, 0, kWidth, 3 * kBand);
     EXPECT_TRUE(image.AllChanged());
     image.ForgetChanges();
-    image.Resize(40, 40);  // the same size keeps everything
+    image.Resize(kWidth, 3 * kBand);  // the same size keeps everything
     EXPECT_FALSE(image.Changed());
     image.Resize(41, 20);
     EXPECT_TRUE(image.AllChanged());
