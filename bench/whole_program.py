@@ -15,7 +15,7 @@ sys.path.insert(0, os.path.join(HERE, "..", "tests", "support"))
 from cpu_time import cpu_seconds as cpu  # noqa: E402
 
 PROGRAM, FLOOR = sys.argv[1], sys.argv[2]
-ROUNDS = int(sys.argv[3]) if len(sys.argv) > 3 else 5
+ROUNDS = int(sys.argv[3]) if len(sys.argv) > 3 else 7
 SECONDS = float(sys.argv[4]) if len(sys.argv) > 4 else 5
 SIZES = [(1600, 1000), (3840, 2160)]
 RUNTIME = tempfile.mkdtemp()

@@ -19,5 +19,5 @@ echo "machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -
 status=0
 QT_QPA_PLATFORM=offscreen ./build/bench/bench/kaleidra_bench "$@" || status=1
 /usr/bin/python3 bench/whole_program.py build/bench/app/kaleidra build/bench/bench/floor_window \
-  "${WHOLE_PROGRAM_ROUNDS:-5}" || status=1
+  "${WHOLE_PROGRAM_ROUNDS:-7}" || status=1
 exit "$status"
