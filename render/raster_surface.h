@@ -40,9 +40,10 @@ enum class RasterMode {
 class RasterSurface {
 public:
     // The change record's grain: bands of this many rows (each trimmed to the
-    // rows written in it), columns this many pixels wide. Fine columns keep
-    // the pixels sent small; whole bands keep the rectangles few, which the
-    // window pays for one by one.
+    // rows written in it), columns this many pixels wide, one cache line of
+    // 32-bit pixels. What a repaint costs is the cache lines it touches and
+    // the rectangles, which the window pays for one by one: finer grains
+    // touch fewer lines but hand over more rectangles.
     static constexpr int kChangeBand = 8;
     static constexpr int kChangeColumn = 16;
 
