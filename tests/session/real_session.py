@@ -321,9 +321,11 @@ need(wait_for(10, lambda: not app.running()), "STOP stopped the animation")
 x, y, w, h = app.extents("Anzeige")
 white = (255, 255, 255)
 px = shot()
-check("on weiss the right and bottom edges of the window are white",
-      count(px, x + w - 8, y + 200, 8, 400, white) == 3200
-      and count(px, x + 300, y + h - 20, 1000, 20, white) == 20000)
+# Some shapes reach the edges, so a few cross pixels may lie there; a strip the
+# picture does not cover has no white at all.
+edges = (count(px, x + w - 8, y + 200, 8, 400, white), count(px, x + 300, y + h - 20, 1000, 20, white))
+check(f"on weiss the right and bottom edges of the window are white (white: {edges} of 3200, 20000)",
+      edges[0] >= 0.9 * 3200 and edges[1] >= 0.9 * 20000)
 app.click("Vollbild")
 wait_for(10, lambda: not app.shown("Steuerungspanel"))
 xdo("mousemove", x + w - 4, y + h // 2, "click", 1)
