@@ -114,13 +114,7 @@ void ControlPanel::RadioGroup2Click() {
 }
 
 void ControlPanel::RunFrame() {
-    if (frames_ == nullptr) return;
-    // Counted while under way, also when the frame leaves by an exception.
-    struct UnderWay {
-        int& count;
-        ~UnderWay() { --count; }
-    } under_way{++handler_frames_};
-    frames_->Modell_Ausgabe();
+    if (frames_ != nullptr) frames_->Modell_Ausgabe();
 }
 
 }  // namespace kaleidra

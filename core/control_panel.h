@@ -60,8 +60,6 @@ public:
     // ---- as a view shows it
     const std::string& Text(SpinField field) const { return text_[Index(field)]; }
     bool Enabled(SpinField field) const { return enabled_[Index(field)]; }
-    // Frames run by handlers that are under way now, nested ones included.
-    int HandlerFrames() const { return handler_frames_; }
 
     // ---- what the user or code does
     // Typing or pasting: the text is kept as typed. A disabled field takes nothing.
@@ -101,7 +99,6 @@ private:
 
     FrameRunner* frames_ = nullptr;
     PanelObserver* observer_ = nullptr;
-    int handler_frames_ = 0;
 };
 
 }  // namespace kaleidra

@@ -12,7 +12,7 @@ set -euo pipefail
 declare -A groups=(
   [build]="cmake g++ make qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev libxcb1-dev fontconfig fonts-dejavu-core"
   [test]="libgtest-dev libbenchmark-dev xvfb xauth xdotool desktop-file-utils appstream"
-  [session]="xvfb xdotool openbox x11-utils imagemagick weston qt6-wayland dbus-daemon at-spi2-core python3-pyatspi"
+  [session]="xvfb xdotool openbox x11-utils imagemagick weston qt6-wayland dbus-daemon at-spi2-core python3-pyatspi qt6ct"
   [fuzz]="clang libclang-rt-14-dev llvm-14"
   [package]="lintian"
 )

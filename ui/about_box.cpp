@@ -173,6 +173,8 @@ void TAboutBox::BuildComponents() {
 
     ProgramIcon = new QLabel(Panel1);
     ProgramIcon->setGeometry(64, 152, 100, 51);
+    ProgramIcon->setAccessibleName(
+        QStringLiteral("Programmbild: vier Punktringe in Rot und Cyan für die Anaglyphenbrille"));
 
     Internet = new QPushButton(Panel1);
     Internet->setGeometry(56, 240, 121, 57);
@@ -193,6 +195,9 @@ void TAboutBox::Init() {
     // The picture for the screen the box is shown on.
     ProgramIcon->setPixmap(QPixmap::fromImage(ProgramPicture(devicePixelRatioF())));
     SetTextColour(Version, QPalette::WindowText, Qt::black);
+    // A screen reader names the box by what it is about, not just "Info".
+    setAccessibleName(windowTitle() + QStringLiteral(": ") + ProductName->text() +
+                      QStringLiteral(", ") + Version->text());
     Internet->setText(LinkCaption());
     Internet->setFont(LinkFont(Internet->text(), Internet->width() - kLinkMargin));
     SetTextColour(Internet, QPalette::ButtonText, Qt::black);

@@ -50,15 +50,43 @@ QFont PanelFont(int pixels, bool bold) {
     return font;
 }
 
+// The start button as a screen reader hears it: a toggle that is on while the
+// animation runs, so that the change from "STOP" to "START" is announced as
+// the new state of the button in the focus rather than passing unheard.
+class StartButtonRoles final : public QAccessibleWidget {
+public:
+    explicit StartButtonRoles(QPushButton* button) : QAccessibleWidget(button, QAccessible::Button) {}
+
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name ? Button()->text() : QAccessibleWidget::text(t);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.checkable = true;
+        state.checked = Button()->text() == QLatin1String("STOP");
+        return state;
+    }
+    QStringList actionNames() const override { return {pressAction(), setFocusAction()}; }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+    void doAction(const QString& name) override {
+        if (name == pressAction()) Button()->click();
+        if (name == setFocusAction()) Button()->setFocus(Qt::OtherFocusReason);
+    }
+
+private:
+    QPushButton* Button() const { return static_cast<QPushButton*>(widget()); }
+};
+
 // Roles a screen reader announces: the window as a frame, the picture as an
-// image rather than an empty pane.
-QAccessibleInterface* WindowRoles(const QString& class_name, QObject* object) {
-    auto* widget = qobject_cast<QWidget*>(object);
-    if (!widget) return nullptr;
-    if (class_name == QLatin1String("kaleidra::DrawingArea"))
-        return new QAccessibleWidget(widget, QAccessible::Graphic);
-    if (class_name == QLatin1String("kaleidra::TForm1"))
-        return new QAccessibleWidget(widget, QAccessible::Window);
+// image rather than an empty pane, the start button as a toggle.
+QAccessibleInterface* WindowRoles(const QString&, QObject* object) {
+    if (auto* area = qobject_cast<DrawingArea*>(object))
+        return new QAccessibleWidget(area, QAccessible::Graphic);
+    if (auto* form = qobject_cast<TForm1*>(object))
+        return new QAccessibleWidget(form, QAccessible::Window);
+    auto* button = qobject_cast<QPushButton*>(object);
+    if (button && button->objectName() == QLatin1String("StartButton"))
+        return new StartButtonRoles(button);
     return nullptr;
 }
 
@@ -90,7 +118,7 @@ TForm1::TForm1() {
     BuildControls();
     ConnectHandlers();
     AddShortcuts();
-    panel_.Attach(&scene_);
+    panel_.Attach(&gate_);
     panel_.Observe(this);  // the controls are there to show it
     Init();
 }
@@ -110,6 +138,7 @@ void TForm1::BuildControls() {
     controls_ = std::make_unique<QWidget>(this);
     Image1 = new DrawingArea(scene_.Image1, controls_.get());
     Image1->setGeometry(0, 0, 649, 496);
+    Image1->setFocusPolicy(Qt::ClickFocus);  // where the focus rests while the panel is hidden
 
     GroupBox1 = new QGroupBox(controls_.get());
     GroupBox1->setGeometry(0, 0, 121, 561);
@@ -140,10 +169,11 @@ void TForm1::BuildControls() {
 
     GroupBox3 = new QGroupBox(GroupBox1);
     GroupBox3->setGeometry(8, 342, 105, 124);
-    RadioButton1 = new QRadioButton(GroupBox3);
+    QWidget* projection = RadioHolder(GroupBox3);
+    RadioButton1 = new QRadioButton(projection);
     RadioButton1->setGeometry(8, 16, kRadioWidth, kRadioHeight);
     RadioButton1->setChecked(panel_.RadioButton1());
-    RadioButton2 = new QRadioButton(GroupBox3);
+    RadioButton2 = new QRadioButton(projection);
     RadioButton2->setGeometry(8, 32, kRadioWidth, kRadioHeight);
     for (QRadioButton* item : {RadioButton1, RadioButton2}) {
         connect(item, &QRadioButton::toggled, this, [this] {
@@ -168,6 +198,7 @@ void TForm1::BuildControls() {
     GroupBox6 = new QGroupBox(controls_.get());
     GroupBox6->setGeometry(128, 0, 97, 145);
     StartButton = AddButton(GroupBox6, 16);
+    StartButton->setObjectName(QStringLiteral("StartButton"));
     StartButton->setText(QStringLiteral("Start"));
     StartButton->setFont(PanelFont(13, true));
     Button2 = AddButton(GroupBox6, 48);
@@ -195,7 +226,7 @@ void TForm1::BuildControls() {
 }
 
 TSpinEdit* TForm1::AddSpin(QWidget* box, SpinField field, int left, int top) {
-    auto* spin = new TSpinEdit(panel_, field, box);
+    auto* spin = new TSpinEdit(panel_, field, box, &gate_);
     spin->setGeometry(left, top, kSpinWidth, kSpinHeight);
     spins_[static_cast<std::size_t>(field)] = spin;
     return spin;
@@ -212,8 +243,9 @@ QCheckBox* TForm1::AddCheck(QWidget* box, CheckField field, int left, int top) {
     check->setGeometry(left, top, kCheckWidth, kCheckHeight);
     check->setChecked(panel_.Checked(field));
     checks_[static_cast<std::size_t>(field)] = check;
-    connect(check, &QCheckBox::toggled, this,
-            [this, field](bool on) { panel_.SetChecked(field, on); });
+    connect(check, &QCheckBox::toggled, this, [this, field](bool on) {
+        gate_.Hand([this, field, on] { panel_.SetChecked(field, on); });
+    });
     return check;
 }
 
@@ -224,19 +256,28 @@ QPushButton* TForm1::AddButton(QWidget* box, int top) {
 }
 
 void TForm1::ConnectHandlers() {
-    connect(StartButton, &QPushButton::clicked, this, &TForm1::StartButtonClick);
-    connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
-    connect(Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
+    const std::pair<QPushButton*, void (TForm1::*)()> buttons[] = {
+        {StartButton, &TForm1::StartButtonClick},
+        {Button1, &TForm1::Button1Click},
+        {Button2, &TForm1::Button2Click},
+        {Button3, &TForm1::Button3Click}};
+    for (const auto& [button, click] : buttons) {
+        connect(button, &QPushButton::clicked, this,
+                [this, click = click] { gate_.Hand([this, click] { (this->*click)(); }); });
+    }
     connect(Image1, &DrawingArea::MouseDown, this, &TForm1::Image1MouseDown);
     // A choice the user makes goes to the panel, whose handlers run the frames.
-    connect(RadioGroup1, &RadioGroup::Click, this,
-            [this] { panel_.SelectBackground(RadioGroup1->ItemIndex()); });
-    connect(RadioGroup2, &RadioGroup::Click, this,
-            [this] { panel_.SelectEffect(RadioGroup2->ItemIndex()); });
+    connect(RadioGroup1, &RadioGroup::Click, this, [this] {
+        gate_.Hand([this, index = RadioGroup1->ItemIndex()] { panel_.SelectBackground(index); });
+    });
+    connect(RadioGroup2, &RadioGroup::Click, this, [this] {
+        gate_.Hand([this, index = RadioGroup2->ItemIndex()] { panel_.SelectEffect(index); });
+    });
     connect(RadioButton2, &QRadioButton::toggled, this,
-            [this](bool on) { panel_.ChooseDirekt(on); });
+            [this](bool on) { gate_.Hand([this, on] { panel_.ChooseDirekt(on); }); });
     connect(&Timer1, &QTimer::timeout, this, &TForm1::PostTick);
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget*, QWidget* now) { FocusChanged(now); });
     qApp->installEventFilter(this);
 }
 
@@ -355,8 +396,13 @@ void TForm1::NameForScreenReaders() {
         label->setBuddy(spin);
         spin->setAccessibleName(label->text());
     }
-    for (TSpinEdit* spin : {SpinEdit6, SpinEdit1, SpinEdit7})
-        spin->setAccessibleName(QStringLiteral("Rotation ") + spin->accessibleName());
+    // The axis labels name their fields as the fields are named, so that the
+    // field's name is heard once.
+    for (auto [label, spin] : {std::pair{Label6, SpinEdit6}, std::pair{Label7, SpinEdit1},
+                               std::pair{Label8, SpinEdit7}}) {
+        spin->setAccessibleName(QStringLiteral("Rotation ") + label->text());
+        label->setAccessibleName(spin->accessibleName());
+    }
     for (QGroupBox* box : findChildren<QGroupBox*>())
         box->setAccessibleName(box->title().trimmed());
     GroupBox1->setAccessibleName(QStringLiteral("Steuerungspanel"));
@@ -395,13 +441,21 @@ void TForm1::Image1MouseDown() {
 
 void TForm1::ShowPanelAgain() {
     SetPanelShown(true);
-    Button2->setFocus(Qt::ShortcutFocusReason);
 }
 
+// The focus never stays on a control nobody sees: with the panel hidden it
+// rests on the picture, where Space and Enter press nothing, and it returns
+// to the control that had it when the panel comes back.
 void TForm1::SetPanelShown(bool shown) {
+    if (!shown) Image1->setFocus(Qt::OtherFocusReason);
     GroupBox1->setVisible(shown);
     GroupBox6->setVisible(shown);
     escape_->setEnabled(!shown);
+    if (shown) (panel_focus_ ? panel_focus_.data() : Button2)->setFocus(Qt::OtherFocusReason);
+}
+
+void TForm1::FocusChanged(QWidget* now) {
+    if (now && (GroupBox1->isAncestorOf(now) || GroupBox6->isAncestorOf(now))) panel_focus_ = now;
 }
 
 void TForm1::Button1Click() {
@@ -473,15 +527,25 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 // ---------------------------------------------------------------- view
 
 // A control that already shows the panel is left alone, so the caret stays
-// where the user put it.
+// where the user put it. What is shown here is no request: the controls say
+// nothing of it back to the panel.
 void TForm1::PanelChanged() {
     for (TSpinEdit* spin : spins_)
         spin->ShowPanel();
-    for (std::size_t b = 0; b < checks_.size(); ++b)
+    for (std::size_t b = 0; b < checks_.size(); ++b) {
+        const QSignalBlocker quiet(checks_[b]);
         checks_[b]->setChecked(panel_.Checked(CheckField(b)));
-    RadioGroup1->SetItemIndex(panel_.RadioGroup1());
-    RadioGroup2->SetItemIndex(panel_.RadioGroup2());
-    (panel_.RadioButton2() ? RadioButton2 : RadioButton1)->setChecked(true);
+    }
+    for (auto [group, index] : {std::pair{RadioGroup1, panel_.RadioGroup1()},
+                                std::pair{RadioGroup2, panel_.RadioGroup2()}}) {
+        const QSignalBlocker quiet(group);
+        group->SetItemIndex(index);
+    }
+    {
+        const QSignalBlocker quiet1(RadioButton1), quiet2(RadioButton2);
+        (panel_.RadioButton2() ? RadioButton2 : RadioButton1)->setChecked(true);
+    }
+    GiveTabFocusToChecked({RadioButton1, RadioButton2});
 }
 
 // ---------------------------------------------------------------- toolkit
@@ -493,9 +557,19 @@ void TForm1::PanelChanged() {
 // release and no key overtakes another; paints and ticks go on.
 void TForm1::Window::ProcessMessages() {
     form_.Image1->UpdateChanged();  // only the crosses that went and came
-    QApplication::processEvents(form_.panel_.HandlerFrames() > 0
+    QApplication::processEvents(form_.gate_.HandlerFrameUnderWay()
                                     ? QEventLoop::ExcludeUserInputEvents
                                     : QEventLoop::AllEvents);
+}
+
+void TForm1::Window::ShowRunning(bool running) {
+    const QString caption = running ? QStringLiteral("STOP") : QStringLiteral("START");
+    if (form_.StartButton->text() == caption) return;
+    form_.StartButton->setText(caption);
+    QAccessible::State toggled;
+    toggled.checked = true;
+    QAccessibleStateChangeEvent event(form_.StartButton, toggled);
+    QAccessible::updateAccessibility(&event);
 }
 
 // One box for the whole run, transient for the window so that a compositor

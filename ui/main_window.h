@@ -11,6 +11,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
@@ -21,6 +22,7 @@
 
 #include "core/control_panel.h"
 #include "core/random_source.h"
+#include "core/request_gate.h"
 #include "core/scene.h"
 #include "core/toolkit.h"
 #include "ui/desktop.h"
@@ -119,9 +121,7 @@ private:
             form_.RunTimerWhileSeen();
         }
         void SetTimerInterval(int milliseconds) override { form_.Timer1.setInterval(milliseconds); }
-        void ShowRunning(bool running) override {
-            form_.StartButton->setText(running ? QStringLiteral("STOP") : QStringLiteral("START"));
-        }
+        void ShowRunning(bool running) override;
 
     private:
         TForm1& form_;
@@ -145,6 +145,7 @@ private:
     void RunTimerWhileSeen();
     bool Unseen() const;
     void SetPanelShown(bool shown);
+    void FocusChanged(QWidget* now);
     TSpinEdit* AddSpin(QWidget* box, kaleidra::SpinField field, int left, int top);
     QLabel* AddLabel(QWidget* box, int left, int top);
     QCheckBox* AddCheck(QWidget* box, CheckField field, int left, int top);
@@ -155,6 +156,8 @@ private:
     ControlPanel panel_;
     Window window_{*this};
     kaleidra::Scene scene_{panel_, window_, random_};
+    // Everything the controls hand the panel and the scene passes here.
+    RequestGate gate_{scene_};
     std::array<TSpinEdit*, 9> spins_{};
     std::array<QCheckBox*, 3> checks_{};
     bool tick_pending_ = false;
@@ -166,6 +169,8 @@ private:
         RunTimerWhileSeen();
     }};
     QShortcut* escape_ = nullptr;
+    // The panel's control that last had the focus.
+    QPointer<QWidget> panel_focus_;
     // Every control, filling the window. Declared after everything the
     // controls show, so that they go first.
     std::unique_ptr<QWidget> controls_;

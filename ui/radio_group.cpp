@@ -13,7 +13,14 @@ void GiveTabFocusToChecked(const QList<QRadioButton*>& items) {
     }
 }
 
-RadioGroup::RadioGroup(QWidget* parent) : QGroupBox(parent) {
+QWidget* RadioHolder(QGroupBox* box) {
+    auto* holder = new QWidget(box);
+    holder->setGeometry(box->rect());
+    holder->lower();
+    return holder;
+}
+
+RadioGroup::RadioGroup(QWidget* parent) : QGroupBox(parent), holder_(RadioHolder(this)) {
     buttons_.setExclusive(true);
     connect(&buttons_, &QButtonGroup::idToggled, this, [this](int, bool checked) {
         if (!checked) return;
@@ -28,7 +35,7 @@ void RadioGroup::SetItems(const QStringList& items) {
             items_[i]->setText(items[i]);
             continue;
         }
-        auto* item = new QRadioButton(items[i], this);
+        auto* item = new QRadioButton(items[i], holder_);
         buttons_.addButton(item, i);
         items_.append(item);
         item->show();
@@ -61,6 +68,7 @@ QRadioButton* RadioGroup::Item(int index) const {
 
 void RadioGroup::resizeEvent(QResizeEvent* event) {
     QGroupBox::resizeEvent(event);
+    holder_->setGeometry(rect());
     ArrangeItems();
 }
 

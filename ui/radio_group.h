@@ -14,9 +14,14 @@ namespace kaleidra {
 // user last clicked.
 void GiveTabFocusToChecked(const QList<QRadioButton*>& items);
 
+// A plain holder for radio items inside a group box, covering the box. The
+// toolkit tells a screen reader that a group box labels every control right
+// inside it, and for a radio item the reader then speaks the group's name a
+// second time after the group itself.
+QWidget* RadioHolder(QGroupBox* box);
+
 // A captioned box of radio items stacked in one column, with an item index.
-// Click() fires whenever the selected item changes, by the user or by code,
-// so restoring a default raises the same handler as a click.
+// Click() fires whenever the selected item changes.
 class RadioGroup : public QGroupBox {
     Q_OBJECT
 
@@ -40,6 +45,7 @@ private:
     void ArrangeItems();
 
     QButtonGroup buttons_;
+    QWidget* holder_;
     QList<QRadioButton*> items_;
 };
 

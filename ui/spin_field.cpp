@@ -5,11 +5,13 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
+#include <algorithm>
+#include <cmath>
 
 namespace kaleidra {
 
-TSpinEdit::TSpinEdit(ControlPanel& panel, SpinField field, QWidget* parent)
-    : QAbstractSpinBox(parent), panel_(panel), field_(field) {
+TSpinEdit::TSpinEdit(ControlPanel& panel, SpinField field, QWidget* parent, RequestGate* gate)
+    : QAbstractSpinBox(parent), panel_(panel), field_(field), gate_(gate) {
     // Every keystroke is kept as typed; nothing is corrected behind the user's back.
     setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
     setKeyboardTracking(true);
@@ -17,12 +19,33 @@ TSpinEdit::TSpinEdit(ControlPanel& panel, SpinField field, QWidget* parent)
     // toolkit would redraw them only when the mouse passes.
     connect(lineEdit(), &QLineEdit::textChanged, this, qOverload<>(&QWidget::update));
     connect(lineEdit(), &QLineEdit::textChanged, this, &TSpinEdit::Change);
-    // What the user types or pastes goes to the panel, which keeps it.
-    connect(lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {
-        SetText(text);
-        AnnounceValue();
+    // Whatever puts text here that the panel does not hold yet (typing,
+    // pasting, undo, assistive technology writing the text) goes to the panel,
+    // which keeps it; the panel's own text shown here goes nowhere.
+    connect(lineEdit(), &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (text.toStdString() == panel_.Text(field_)) return;
+        Hand([this, text] {
+            SetText(text);
+            AnnounceValue();
+        });
     });
     ShowPanel();
+}
+
+void TSpinEdit::Hand(std::function<void()> request) {
+    if (gate_) {
+        gate_->Hand(std::move(request));
+    } else {
+        request();
+    }
+}
+
+void TSpinEdit::WriteValue(double value) {
+    if (std::isnan(value)) return;
+    const double clamped = std::clamp(value, double(MinValue()), double(MaxValue()));
+    Hand([this, clamped] {
+        if (panel_.Enabled(field_)) SetValue(static_cast<int>(std::lround(clamped)));
+    });
 }
 
 void TSpinEdit::SetValue(int value) {
@@ -52,9 +75,11 @@ void TSpinEdit::AnnounceValue() {
 }
 
 void TSpinEdit::stepBy(int steps) {
-    panel_.Step(field_, steps);
-    ShowPanel();
-    selectAll();
+    Hand([this, steps] {
+        panel_.Step(field_, steps);
+        ShowPanel();
+        selectAll();
+    });
 }
 
 QAbstractSpinBox::StepEnabled TSpinEdit::stepEnabled() const {
@@ -95,13 +120,26 @@ void TSpinEdit::keyPressEvent(QKeyEvent* event) {
         emit KeyRefused();
         return;
     }
+    // The steps by key are taken here: the toolkit's own handling announces
+    // a value of its own besides the one the field announces.
+    const std::pair<int, int> keys[] = {
+        {Qt::Key_Up, 1}, {Qt::Key_Down, -1}, {Qt::Key_PageUp, 10}, {Qt::Key_PageDown, -10}};
+    for (const auto& [key, steps] : keys) {
+        if (event->key() == key && (event->modifiers() & ~Qt::KeypadModifier) == 0) {
+            event->accept();
+            stepBy(steps);
+            return;
+        }
+    }
     QAbstractSpinBox::keyPressEvent(event);
 }
 
 void TSpinEdit::focusOutEvent(QFocusEvent* event) {
     QAbstractSpinBox::focusOutEvent(event);
-    panel_.Leave(field_);
-    ShowPanel();
+    Hand([this] {
+        panel_.Leave(field_);
+        ShowPanel();
+    });
 }
 
 }  // namespace kaleidra

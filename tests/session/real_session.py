@@ -119,14 +119,15 @@ def events_after(kind, action, until, seconds=10):
 # ------------------------------------------------------------ the program through AT-SPI
 
 class App:
-    def __init__(self):
+    def __init__(self, env=None, wide=1500):
         self.log = open(os.path.join(WORK, "app.log"), "w")
-        self.proc = subprocess.Popen([APP], stdout=self.log, stderr=self.log)
+        self.proc = subprocess.Popen([APP], stdout=self.log, stderr=self.log,
+                                     env={**os.environ, **(env or {})})
         procs.append(self.proc)
         need(wait_for(20, lambda: self.find("STOP")), "the window appeared with its panel")
         self.window = wait_for(10, lambda: sh("xdotool", "search", "--onlyvisible", "--name",
                                               "^Kaleidra$").split("\n")[0])
-        need(wait_for(10, lambda: self.extents("Anzeige")[2] >= 1500), "the window was maximised")
+        need(wait_for(10, lambda: self.extents("Anzeige")[2] >= wide), "the window was maximised")
         xdo("mousemove", *self.centre("Anzeige"))  # off the panel: no hover anywhere
 
     def root(self):
@@ -176,7 +177,7 @@ class App:
         return t.getText(0, -1)
 
     def running(self):  # the start button says STOP while the animation runs
-        return bool(self.find("STOP", "push button"))
+        return bool(self.find("STOP"))
 
     def cpu_seconds(self):
         return cpu_seconds(self.proc.pid)
@@ -416,6 +417,250 @@ cover.kill()
 
 xdo("key", "ctrl+q")
 check("Ctrl+Q closes the program", wait_for(10, lambda: app.proc.poll() is not None))
+
+# ------------------------------------------------------------ assistive technology as input
+
+from gi.repository import Gio  # noqa: E402
+
+
+class Requests:
+    """Requests on the accessibility bus sent as a flooding client sends
+    them: without waiting for replies."""
+
+    def __init__(self):
+        session = Gio.bus_get_sync(Gio.BusType.SESSION, None)
+        address = session.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress",
+                                    None, GLib.VariantType("(s)"), 0, -1, None).unpack()[0]
+        self.bus = Gio.DBusConnection.new_for_address_sync(
+            address, Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT
+            | Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION, None, None)
+
+    def send(self, acc, interface, method, body):
+        m = Gio.DBusMessage.new_method_call(acc.app.bus_name, acc.path, interface, method)
+        m.set_body(body)
+        m.set_flags(Gio.DBusMessageFlags.NO_REPLY_EXPECTED)
+        self.bus.send_message(m, Gio.DBusSendMessageFlags.NONE)
+
+    def set_value(self, acc, v):
+        self.send(acc, "org.freedesktop.DBus.Properties", "Set", GLib.Variant(
+            "(ssv)", ("org.a11y.atspi.Value", "CurrentValue", GLib.Variant("d", v))))
+
+    def action(self, acc, index):
+        self.send(acc, "org.a11y.atspi.Action", "DoAction", GLib.Variant("(i)", (index,)))
+
+
+def action_index(acc, name):
+    a = acc.queryAction()
+    return [a.getName(i) for i in range(a.nActions)].index(name)
+
+
+def alive(condition):
+    def read():
+        try:
+            return app.proc.poll() is None and condition()
+        except Exception:  # a control not found: the program has gone or not answered
+            return False
+    return read
+
+
+app = App()
+flood = Requests()
+size, chroma, grau, blue = (app.find(n) for n in ("Größe", "Chroma", "Grau", "Rot/Blau"))
+toggle = action_index(grau, "Toggle")
+for i in range(8000):
+    flood.set_value(size, 1 + i % 10)
+flood.set_value(size, 7)
+for i in range(8000):
+    flood.action(chroma if i % 2 else grau, toggle)
+flood.action(blue, toggle)
+flood.bus.flush_sync(None)
+wait_for(180, lambda: app.proc.poll() is not None or alive(
+    lambda: app.text("Größe") == "7" and app.state("Rot/Blau", pyatspi.STATE_CHECKED))())
+check("8,000 value writes and 8,000 actions sent without awaiting replies: the program lives, "
+      "takes the last of each (Größe 7, Rot/Blau) and animates",
+      alive(lambda: app.text("Größe") == "7" and app.state("Rot/Blau", pyatspi.STATE_CHECKED)
+            and picture_moves(app))())
+if app.proc.poll() is not None:
+    app = App()
+app.click("Rot/Cyan")
+
+
+def write(name, v):
+    app.find(name).queryValue().currentValue = v
+    time.sleep(0.1)
+    return app.text(name)
+
+
+nan, inf = float("nan"), float("inf")
+rows = [(2.0**31, "10"), (-(2.0**31) - 1, "-10"), (4294967301, "10"), (-1e300, "-10"),
+        (nan, "-10"), (inf, "10"), (nan, "10"), (-inf, "-10"), (3, "3")]
+got = [write("Rotation Y", v) for v, _ in rows]
+check(f"values written to Rotation Y clamp at any size, NaN changes nothing ({got})",
+      got == [want for _, want in rows])
+app.click("Pulfrich")
+need(wait_for(10, lambda: not app.state("Basis", pyatspi.STATE_ENABLED)), "Pulfrich disabled Basis")
+write("Ebene", 20)
+app.find("Basis").queryAction().doAction(action_index(app.find("Basis"), "Increase"))
+time.sleep(0.3)
+check("disabled Ebene and Basis refuse a written value and the Increase action",
+      app.text("Ebene") == "0" and app.text("Basis") == "4")
+app.click("Rot/Cyan")
+app.click("Größe")
+app.find("Größe").queryEditableText().setTextContents("3")
+check("text set into Größe is used as typed (3)", wait_for(10, lambda: app.value("Größe")[0] == 3))
+xdo("key", "Tab")
+check("... and kept when the field is left", wait_for(5, lambda: app.text("Größe") == "3")
+      and app.value("Größe")[0] == 3)
+
+app.click("Morph")
+xdo("key", "F11")
+need(wait_for(10, lambda: not app.shown("Steuerungspanel")), "F11 hid the panel")
+check("with the panel hidden the focus is on the picture",
+      wait_for(5, lambda: app.state("Anzeige", pyatspi.STATE_FOCUSED))
+      and not app.state("STOP", pyatspi.STATE_FOCUSED))
+xdo("key", "space", "Return")
+check("... where Space and Enter press nothing", wait_for(1, lambda: not app.running()) is False)
+xdo("key", "F11")
+check("F11 brings the panel back with the focus on Morph, where it was",
+      wait_for(10, lambda: app.state("Morph", pyatspi.STATE_FOCUSED)))
+
+
+def values_heard(name, action, seconds=1.5):
+    seen = []
+    listener = lambda e: seen.append(e.source.name)  # noqa: E731
+    pyatspi.Registry.registerEventListener(listener, "object:property-change:accessible-value")
+    action()
+    end = time.monotonic() + seconds
+    while time.monotonic() < end:
+        GLib.MainContext.default().iteration(False) or time.sleep(0.01)
+    pyatspi.Registry.deregisterEventListener(listener, "object:property-change:accessible-value")
+    return seen.count(name)
+
+
+heard = values_heard("Morph", lambda: xdo("key", "Up"))
+check(f"one arrow step is one value change for a screen reader (heard {heard})", heard == 1)
+
+
+def names_heard_twice():
+    """Controls that a screen reader would name twice: a label or group that
+    labels a control under another name, or a radio item its group labels."""
+    twice = []
+    for acc in pyatspi.findAllDescendants(app.root(), lambda a: a.getRoleName() in (
+            "spin button", "radio button", "check box", "push button", "toggle button")):
+        for rel in acc.getRelationSet():
+            if rel.getRelationType() != pyatspi.RELATION_LABELLED_BY:
+                continue
+            for i in range(rel.getNTargets()):
+                t = rel.getTarget(i)
+                if t.getRoleName() == "label" and t.name != acc.name or (
+                        acc.getRoleName() == "radio button" and t.getRoleName() == "panel"):
+                    twice.append(f"{acc.name} by {t.name}")
+    return twice
+
+
+twice = names_heard_twice()
+check(f"each control's name is heard once ({twice})", not twice)
+changes = events_after("object:state-changed", lambda: app.click("STOP"),
+                       lambda e: e.source.name in ("STOP", "START") and (
+                           e.type.endswith("checked") or e.type.endswith("pressed")))
+check("a screen reader hears STOP turn into START", bool(changes))
+app.click("START")
+app.click("Info")
+dialog = wait_for(10, lambda: pyatspi.findDescendant(app.root(), lambda a: a.getRoleName() == "dialog"))
+check(f"the info box is named with the program and its version ({dialog and dialog.name})",
+      bool(dialog) and "Kaleidra" in dialog.name and "Version 2.1" in dialog.name)
+picture = dialog and pyatspi.findDescendant(dialog, lambda a: a.getRoleName() == "image")
+check(f"the info box's picture has a name ({picture and picture.name})", bool(picture and picture.name))
+xdo("key", "Return")
+app.stop()
+
+# ------------------------------------------------------------ larger text, dark palette, short screen
+
+config = os.path.join(WORK, "config")
+os.makedirs(os.path.join(config, "qt6ct"))
+with open(os.path.join(config, "qt6ct", "qt6ct.conf"), "w") as f:
+    f.write("[Appearance]\ncolor_scheme_path=/usr/share/qt6ct/colors/darker.conf\n"
+            "custom_palette=true\nstyle=Fusion\n[Fonts]\n"
+            'general="DejaVu Sans,16,-1,5,400,0,0,0,0,0,0,0,0,0,0,1"\n')
+
+
+def luminance(c):
+    f = [v / 255 for v in c]
+    f = [v / 12.92 if v <= 0.04045 else ((v + 0.055) / 1.055) ** 2.4 for v in f]
+    return 0.2126 * f[0] + 0.7152 * f[1] + 0.0722 * f[2]
+
+
+def contrast(name, role):
+    """The contrast of a control's text with its background: the commonest
+    colour inside it against the one farthest from it."""
+    e = app.find(name, role).queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    px = shot()
+    colours = [px(i, j) for j in range(e.y + 2, e.y + e.height - 2)
+               for i in range(e.x + 2, e.x + e.width - 2)]
+    ground = max(set(colours), key=colours.count)
+    lg = luminance(ground)
+    text = max(colours, key=lambda c: abs(luminance(c) - lg))
+    a, b = sorted((lg, luminance(text)))
+    return (b + 0.05) / (a + 0.05)
+
+
+def overlaps(a, b):
+    return a[0] < b[0] + b[2] and b[0] < a[0] + a[2] and a[1] < b[1] + b[3] and b[1] < a[1] + a[3]
+
+
+def crowded(top):
+    """Controls of a box that overlap each other or stick out of it."""
+    faults = []
+    for box in [top] + pyatspi.findAllDescendants(top, lambda a: a.getRoleName() == "panel"):
+        outer, rects, todo = box.queryComponent().getExtents(pyatspi.DESKTOP_COORDS), [], list(box)
+        while todo:  # through the plain holders, down to the controls
+            k = todo.pop()
+            if not k.getState().contains(pyatspi.STATE_SHOWING):
+                continue
+            if k.getRoleName() == "filler":
+                todo.extend(k)
+            else:
+                rects.append((k.name, k.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)))
+        for n, r in rects:
+            if r.x < outer.x or r.y < outer.y or r.x + r.width > outer.x + outer.width \
+                    or r.y + r.height > outer.y + outer.height:
+                faults.append(f"{n} outside {box.name}")
+        for i, (n, r) in enumerate(rects):
+            for m, q in rects[i + 1:]:
+                if overlaps((r.x, r.y, r.width, r.height), (q.x, q.y, q.width, q.height)):
+                    faults.append(f"{n} on {m}")
+    return faults
+
+
+app = App({"QT_QPA_PLATFORMTHEME": "qt6ct", "XDG_CONFIG_HOME": config})
+x, y, w, h = app.extents("Steuerungspanel")
+check(f"with a 16-point desktop font the panel grows with it ({w} x {h}, designed 121 x 561)",
+      w >= 121 * 16 / 9 * 0.9)
+faults = crowded(app.find("Steuerungspanel")) + crowded(app.find("Schaltflächen"))
+check(f"... with nothing overlapping or sticking out ({faults})", not faults)
+ratios = {n: round(contrast(n, r), 1) for n, r in (("Wechsel", "label"), ("STOP", None))}
+app.click("Info")
+need(wait_for(10, lambda: frame_of("Info")), "the info box opened")
+time.sleep(0.5)
+ratios.update({n: round(contrast(n, r), 1)
+               for n, r in (("Version 2.1", "label"), ("kaleidra.example.org", "push button"))})
+check(f"under a dark palette every specified text keeps a contrast of 4.5:1 ({ratios})",
+      min(ratios.values()) >= 4.5)
+faults = crowded(app.find("Version 2.1", "label").parent)
+check(f"... and the info box holds its larger texts ({faults})", not faults)
+xdo("key", "Return")
+app.stop()
+
+app = App({"QT_SCALE_FACTOR": "2"}, wide=700)
+frame = frame_of("Kaleidra")
+check(f"at 200 % the window fits the 1000-pixel screen (frame {frame and frame[:4]})",
+      bool(frame) and frame[1] >= 0 and frame[1] + frame[3] <= HEIGHT)
+app.click("Größe")
+xdo("key", "Tab", "Tab", "Tab")
+check("Tab brings Zufall Punkte into view",
+      wait_for(5, lambda: app.state("Zufall Punkte", pyatspi.STATE_FOCUSED)
+               and sum(app.extents("Zufall Punkte")[1::2]) <= HEIGHT))
+app.stop()
 
 # ------------------------------------------------------------ random clicks and keys
 
