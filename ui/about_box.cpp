@@ -16,6 +16,7 @@
 #include "kaleidra_version.h"
 #include "shapes/shape_library.h"
 #include "ui/desktop.h"
+#include "ui/text_scale.h"
 
 namespace kaleidra {
 
@@ -29,6 +30,17 @@ constexpr int kPictureShape = 11;  // four rings about the centre
 constexpr double kPictureScale = 1.2;
 // Room the button's frame and padding take from the link caption's width.
 constexpr int kLinkMargin = 10;
+// The face the box was designed on, under its black texts.
+constexpr QRgb kDesignFace = qRgb(240, 240, 240);
+// The least contrast of text with its ground that reads well (WCAG AA).
+constexpr double kReadableContrast = 4.5;
+
+// Relative luminance as the contrast formula wants it.
+double Luminance(const QColor& colour) {
+    auto linear = [](double c) { return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+           0.0722 * linear(colour.blueF());
+}
 
 // The classic faces of the dialog are not found on Linux; the desktop's
 // sans-serif face at the same pixel heights keeps the designed geometry.
@@ -54,8 +66,8 @@ QString LinkCaption() {
     return QUrl(QString::fromLatin1(kWebAddress)).host();
 }
 
-QFont LinkFont(const QString& caption, int room) {
-    QFont font = DialogFont(12, true, true);
+QFont LinkFont(const QString& caption, int room, double scale) {
+    QFont font = DialogFont(Scaled(12, scale), true, true);
     // Hinted glyphs do not narrow in proportion: step down until it fits.
     for (int stretch = 100; stretch > 50; --stretch) {
         font.setStretch(stretch);
@@ -127,10 +139,10 @@ void TBevel::paintEvent(QPaintEvent*) {
 
 // --------------------------------------------------------------- TAboutBox
 
-TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
+TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent), scale_(TextScale()) {
     setWindowTitle(QStringLiteral("Info"));
-    setFont(DialogFont(11));
-    setFixedSize(kClientWidth, kClientHeight);
+    setFont(DialogFont(Scaled(11, scale_)));
+    setFixedSize(Design(0, 0, kClientWidth, kClientHeight).size());
     // A fixed size: a title and a close button, nothing to minimise or maximise.
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                    Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -144,47 +156,47 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
 
 void TAboutBox::BuildComponents() {
     Panel1 = new QFrame(this);
-    Panel1->setGeometry(8, 8, 233, 361);
+    Panel1->setGeometry(Design(8, 8, 233, 361));
     Panel1->setFrameStyle(QFrame::Box | QFrame::Sunken);  // lowered outside, raised inside
 
     ProductName = new QLabel(QStringLiteral("Kaleidra"), Panel1);
-    ProductName->setGeometry(8, 8, 203, 32);
-    ProductName->setFont(DialogFont(27));
+    ProductName->setGeometry(Design(8, 8, 203, 32));
+    ProductName->setFont(DialogFont(Scaled(27, scale_)));
 
     Version = new QLabel(QStringLiteral("Version 2.1"), Panel1);
-    Version->setGeometry(8, 48, 70, 16);
-    Version->setFont(DialogFont(13, true));
+    Version->setGeometry(Design(8, 48, 70, 16));
+    Version->setFont(DialogFont(Scaled(13, scale_), true));
     // Linux faces run wider than the one the 70 pixels were measured for.
     Version->resize(std::max(Version->width(), Version->sizeHint().width()), Version->height());
 
     Dateiversion = new QLabel(Panel1);
-    Dateiversion->move(8, 72);
+    Dateiversion->move(Design(8, 72, 0, 0).topLeft());
 
     Bevel1 = new TBevel(TBevel::Shape::BottomLine, TBevel::Style::Raised, Panel1);
-    Bevel1->setGeometry(8, 104, 217, 8);
+    Bevel1->setGeometry(Design(8, 104, 217, 8));
 
     Bevel2 = new TBevel(TBevel::Shape::Frame, TBevel::Style::Raised, Panel1);
-    Bevel2->setGeometry(56, 120, 121, 97);
+    Bevel2->setGeometry(Design(56, 120, 121, 97));
 
     Copyright = new QLabel(QStringLiteral("© 2026 Kaleidra"), Panel1);
-    Copyright->setFont(DialogFont(13));
-    Copyright->move(64, 128);
+    Copyright->setFont(DialogFont(Scaled(13, scale_)));
+    Copyright->move(Design(64, 128, 0, 0).topLeft());
     Copyright->adjustSize();
 
     ProgramIcon = new QLabel(Panel1);
-    ProgramIcon->setGeometry(64, 152, 100, 51);
+    ProgramIcon->setGeometry(Design(64, 152, 100, 51));
     ProgramIcon->setAccessibleName(
         QStringLiteral("Programmbild: vier Punktringe in Rot und Cyan für die Anaglyphenbrille"));
 
     Internet = new QPushButton(Panel1);
-    Internet->setGeometry(56, 240, 121, 57);
-    Internet->setFont(DialogFont(12, true, true));
+    Internet->setGeometry(Design(56, 240, 121, 57));
+    Internet->setFont(DialogFont(Scaled(12, scale_), true, true));
     Internet->setCursor(Qt::PointingHandCursor);
     Internet->setAutoDefault(false);  // Enter belongs to "OK"
     Internet->setToolTip(QString::fromLatin1(kWebAddress));
 
     OKButton = new QPushButton(QStringLiteral("OK"), this);
-    OKButton->setGeometry(87, 332, 75, 25);
+    OKButton->setGeometry(Design(87, 332, 75, 25));
     OKButton->setDefault(true);
 }
 
@@ -192,15 +204,27 @@ void TAboutBox::Init() {
     GetVersionInfo();
     Dateiversion->setText(QStringLiteral("Build ") + FileVersion);
     Dateiversion->adjustSize();
-    // The picture for the screen the box is shown on.
-    ProgramIcon->setPixmap(QPixmap::fromImage(ProgramPicture(devicePixelRatioF())));
+    // The picture for the screen the box is shown on, as large as the box.
+    QImage picture = ProgramPicture(devicePixelRatioF() * scale_);
+    picture.setDevicePixelRatio(devicePixelRatioF());
+    ProgramIcon->setPixmap(QPixmap::fromImage(picture));
     SetTextColour(Version, QPalette::WindowText, Qt::black);
+    // The black texts need a light ground: under a dark palette the panel
+    // that holds them keeps the face it was designed on.
+    const bool dark = (Luminance(palette().color(QPalette::Window)) + 0.05) / 0.05 < kReadableContrast;
+    Panel1->setPalette(dark ? QPalette(QColor(kDesignFace)) : QPalette());
+    Panel1->setAutoFillBackground(dark);
     // A screen reader names the box by what it is about, not just "Info".
     setAccessibleName(windowTitle() + QStringLiteral(": ") + ProductName->text() +
                       QStringLiteral(", ") + Version->text());
     Internet->setText(LinkCaption());
-    Internet->setFont(LinkFont(Internet->text(), Internet->width() - kLinkMargin));
+    Internet->setFont(
+        LinkFont(Internet->text(), Internet->width() - Scaled(kLinkMargin, scale_), scale_));
     SetTextColour(Internet, QPalette::ButtonText, Qt::black);
+}
+
+QRect TAboutBox::Design(int left, int top, int width, int height) const {
+    return {Scaled(left, scale_), Scaled(top, scale_), Scaled(width, scale_), Scaled(height, scale_)};
 }
 
 void TAboutBox::GetVersionInfo() {

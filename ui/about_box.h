@@ -81,6 +81,10 @@ public slots:
 
 private:
     void BuildComponents();
+    // A rectangle of the design at the scale of the desktop's font.
+    QRect Design(int left, int top, int width, int height) const;
+
+    const double scale_;
 };
 
 // The picture inside the info box: four rings of points drawn by the program's

@@ -6,6 +6,8 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QResizeEvent>
+#include <QScreen>
+#include <QScrollBar>
 #include <QWindow>
 
 namespace kaleidra {
@@ -113,7 +115,7 @@ protected:
 TForm1::TForm1() {
     QAccessible::installFactory(WindowRoles);
     setWindowTitle(QStringLiteral("Kaleidra"));
-    setFont(PanelFont(11, false));
+    setFont(PanelFont(Scaled(11, scale_), false));
     setGeometry(kDesignGeometry);
     BuildControls();
     ConnectHandlers();
@@ -140,21 +142,25 @@ void TForm1::BuildControls() {
     Image1->setGeometry(0, 0, 649, 496);
     Image1->setFocusPolicy(Qt::ClickFocus);  // where the focus rests while the panel is hidden
 
-    GroupBox1 = new QGroupBox(controls_.get());
-    GroupBox1->setGeometry(0, 0, 121, 561);
+    // The panel scrolls on a screen too short for it (FitPanel).
+    PanelScroll = new QScrollArea(controls_.get());
+    PanelScroll->setFrameShape(QFrame::NoFrame);
+    PanelScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    GroupBox1 = new QGroupBox;
+    GroupBox1->setGeometry(Design(0, 0, 121, 561));
 
     RadioGroup1 = new RadioGroup(GroupBox1);
-    RadioGroup1->setGeometry(8, 6, 105, 46);
+    RadioGroup1->setGeometry(Design(8, 6, 105, 46));
     RadioGroup1->SetItems(BackgroundItems());
     RadioGroup1->SetItemIndex(panel_.RadioGroup1());
 
     RadioGroup2 = new RadioGroup(GroupBox1);
-    RadioGroup2->setGeometry(8, 53, 105, 136);
+    RadioGroup2->setGeometry(Design(8, 53, 105, 136));
     RadioGroup2->SetItems(EffectItems());
     RadioGroup2->SetItemIndex(panel_.RadioGroup2());
 
     GroupBox2 = new QGroupBox(GroupBox1);
-    GroupBox2->setGeometry(8, 190, 105, 151);
+    GroupBox2->setGeometry(Design(8, 190, 105, 151));
     Label1 = AddLabel(GroupBox2, 8, 16);
     Label6 = AddLabel(GroupBox2, 32, 32);
     SpinEdit6 = AddSpin(GroupBox2, SpinField::SpinEdit6, 56, 24);
@@ -168,13 +174,13 @@ void TForm1::BuildControls() {
     SpinEdit5 = AddSpin(GroupBox2, SpinField::SpinEdit5, 56, 120);
 
     GroupBox3 = new QGroupBox(GroupBox1);
-    GroupBox3->setGeometry(8, 342, 105, 124);
+    GroupBox3->setGeometry(Design(8, 342, 105, 124));
     QWidget* projection = RadioHolder(GroupBox3);
     RadioButton1 = new QRadioButton(projection);
-    RadioButton1->setGeometry(8, 16, kRadioWidth, kRadioHeight);
+    RadioButton1->setGeometry(Design(8, 16, kRadioWidth, kRadioHeight));
     RadioButton1->setChecked(panel_.RadioButton1());
     RadioButton2 = new QRadioButton(projection);
-    RadioButton2->setGeometry(8, 32, kRadioWidth, kRadioHeight);
+    RadioButton2->setGeometry(Design(8, 32, kRadioWidth, kRadioHeight));
     for (QRadioButton* item : {RadioButton1, RadioButton2}) {
         connect(item, &QRadioButton::toggled, this, [this] {
             GiveTabFocusToChecked({RadioButton1, RadioButton2});
@@ -188,19 +194,21 @@ void TForm1::BuildControls() {
     SpinEdit9 = AddSpin(GroupBox3, SpinField::SpinEdit9, 56, 97);
 
     GroupBox4 = new QGroupBox(GroupBox1);
-    GroupBox4->setGeometry(8, 467, 105, 89);
+    GroupBox4->setGeometry(Design(8, 467, 105, 89));
     Label3 = AddLabel(GroupBox4, 8, 18);
     SpinEdit4 = AddSpin(GroupBox4, SpinField::SpinEdit4, 56, 14);
     CheckBox3 = AddCheck(GroupBox4, CheckField::CheckBox3, 8, 36);
     CheckBox1 = AddCheck(GroupBox4, CheckField::CheckBox1, 8, 52);
     CheckBox2 = AddCheck(GroupBox4, CheckField::CheckBox2, 8, 68);
 
+    PanelScroll->setWidget(GroupBox1);
+
     GroupBox6 = new QGroupBox(controls_.get());
-    GroupBox6->setGeometry(128, 0, 97, 145);
+    GroupBox6->setGeometry(Design(128, 0, 97, 145));
     StartButton = AddButton(GroupBox6, 16);
     StartButton->setObjectName(QStringLiteral("StartButton"));
     StartButton->setText(QStringLiteral("Start"));
-    StartButton->setFont(PanelFont(13, true));
+    StartButton->setFont(PanelFont(Scaled(13, scale_), true));
     Button2 = AddButton(GroupBox6, 48);
     Button2->setText(QStringLiteral("Vollbild"));
     Button3 = AddButton(GroupBox6, 80);
@@ -214,8 +222,9 @@ void TForm1::BuildControls() {
         palette.setColor(QPalette::Window, ButtonFace());
         box->setPalette(palette);
         box->setAutoFillBackground(true);
-        box->raise();
     }
+    PanelScroll->raise();
+    GroupBox6->raise();
 
     for (QGroupBox* box : findChildren<QGroupBox*>())
         box->setStyle(&group_box_style_);
@@ -227,20 +236,20 @@ void TForm1::BuildControls() {
 
 TSpinEdit* TForm1::AddSpin(QWidget* box, SpinField field, int left, int top) {
     auto* spin = new TSpinEdit(panel_, field, box, &gate_);
-    spin->setGeometry(left, top, kSpinWidth, kSpinHeight);
+    spin->setGeometry(Design(left, top, kSpinWidth, kSpinHeight));
     spins_[static_cast<std::size_t>(field)] = spin;
     return spin;
 }
 
 QLabel* TForm1::AddLabel(QWidget* box, int left, int top) {
     auto* label = new QLabel(box);
-    label->move(left, top);
+    label->move(Design(left, top, 0, 0).topLeft());
     return label;
 }
 
 QCheckBox* TForm1::AddCheck(QWidget* box, CheckField field, int left, int top) {
     auto* check = new QCheckBox(box);
-    check->setGeometry(left, top, kCheckWidth, kCheckHeight);
+    check->setGeometry(Design(left, top, kCheckWidth, kCheckHeight));
     check->setChecked(panel_.Checked(field));
     checks_[static_cast<std::size_t>(field)] = check;
     connect(check, &QCheckBox::toggled, this, [this, field](bool on) {
@@ -251,7 +260,7 @@ QCheckBox* TForm1::AddCheck(QWidget* box, CheckField field, int left, int top) {
 
 QPushButton* TForm1::AddButton(QWidget* box, int top) {
     auto* button = new QPushButton(box);
-    button->setGeometry(8, top, kButtonWidth, kButtonHeight);
+    button->setGeometry(Design(8, top, kButtonWidth, kButtonHeight));
     return button;
 }
 
@@ -311,16 +320,36 @@ void TForm1::Init() {
 }
 
 void TForm1::LayoutForHeight() {
-    if (GroupBox1->height() + GroupBox6->height() + 5 + 10 < height()) {
-        GroupBox6->setGeometry(0, GroupBox1->height() + 5, GroupBox1->width(), GroupBox6->height());
+    const int gap = Scaled(5, scale_);
+    if (GroupBox1->height() + GroupBox6->height() + gap + Scaled(10, scale_) < height()) {
+        GroupBox6->setGeometry(0, GroupBox1->height() + gap, GroupBox1->width(), GroupBox6->height());
         const int c = (GroupBox6->width() - StartButton->width()) / 2;
         for (QPushButton* button : {StartButton, Button2, Button3, Button1}) {
             button->move(c, button->y());
         }
     }
-    // The window never gets smaller than the panel and the button box.
-    const QRect panel = GroupBox1->geometry() | GroupBox6->geometry();
-    setMinimumSize(panel.right() + 1, panel.bottom() + 1);
+    FitPanel();
+}
+
+// Where the window cannot be as tall as the panel, the panel scrolls, with the
+// button box moved aside for its scroll bar. The window never gets smaller
+// than the panel and the button box, unless the screen is too short for the
+// panel: then it may be as short as the button box.
+void TForm1::FitPanel() {
+    const int tall = GroupBox1->height();
+    const bool scrolls = height() < tall;
+    const int bar = scrolls ? PanelScroll->verticalScrollBar()->sizeHint().width() : 0;
+    PanelScroll->setGeometry(0, 0, GroupBox1->width() + bar, std::min(tall, height()));
+    if (GroupBox6->y() == 0) GroupBox6->move(Design(128, 0, 0, 0).x() + bar, 0);
+    const QRect panel = QRect(QPoint(), GroupBox1->size()) | GroupBox6->geometry();
+    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    const int room = screen() ? screen()->availableGeometry().height() - frame.top() - frame.bottom()
+                              : panel.bottom() + 1;
+    setMinimumSize(panel.right() + 1, panel.bottom() < room ? panel.bottom() + 1 : GroupBox6->height());
+}
+
+QRect TForm1::Design(int left, int top, int width, int height) const {
+    return {Scaled(left, scale_), Scaled(top, scale_), Scaled(width, scale_), Scaled(height, scale_)};
 }
 
 void TForm1::Sprache_Init() {
@@ -448,7 +477,7 @@ void TForm1::ShowPanelAgain() {
 // to the control that had it when the panel comes back.
 void TForm1::SetPanelShown(bool shown) {
     if (!shown) Image1->setFocus(Qt::OtherFocusReason);
-    GroupBox1->setVisible(shown);
+    PanelScroll->setVisible(shown);
     GroupBox6->setVisible(shown);
     escape_->setEnabled(!shown);
     if (shown) (panel_focus_ ? panel_focus_.data() : Button2)->setFocus(Qt::OtherFocusReason);
@@ -456,6 +485,7 @@ void TForm1::SetPanelShown(bool shown) {
 
 void TForm1::FocusChanged(QWidget* now) {
     if (now && (GroupBox1->isAncestorOf(now) || GroupBox6->isAncestorOf(now))) panel_focus_ = now;
+    if (now && GroupBox1->isAncestorOf(now)) PanelScroll->ensureWidgetVisible(now);
 }
 
 void TForm1::Button1Click() {
@@ -475,6 +505,7 @@ void TForm1::Button3Click() {
 void TForm1::FormResize() {
     controls_->setGeometry(rect());
     Image1->setGeometry(rect());
+    FitPanel();
     Image1->FitRaster(BackgroundColour(panel_.RadioGroup1()));
 }
 

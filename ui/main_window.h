@@ -14,6 +14,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QTimer>
 #include <QWidget>
@@ -30,6 +31,7 @@
 #include "ui/group_box_style.h"
 #include "ui/radio_group.h"
 #include "ui/spin_field.h"
+#include "ui/text_scale.h"
 
 namespace kaleidra {
 
@@ -51,6 +53,7 @@ public:
 
     // The controls, by their names.
     DrawingArea* Image1 = nullptr;
+    QScrollArea* PanelScroll = nullptr;  // holds GroupBox1
     QGroupBox* GroupBox1 = nullptr;
     RadioGroup* RadioGroup1 = nullptr;
     RadioGroup* RadioGroup2 = nullptr;
@@ -146,11 +149,15 @@ private:
     bool Unseen() const;
     void SetPanelShown(bool shown);
     void FocusChanged(QWidget* now);
+    void FitPanel();
+    // A rectangle of the design at the scale of the desktop's font.
+    QRect Design(int left, int top, int width, int height) const;
     TSpinEdit* AddSpin(QWidget* box, kaleidra::SpinField field, int left, int top);
     QLabel* AddLabel(QWidget* box, int left, int top);
     QCheckBox* AddCheck(QWidget* box, CheckField field, int left, int top);
     QPushButton* AddButton(QWidget* box, int top);
 
+    const double scale_ = TextScale();
     GroupBoxStyle group_box_style_;
     ClockRandomSource random_;
     ControlPanel panel_;
