@@ -15,7 +15,9 @@ constexpr int kRadioIndicator = 10;
 
 }  // namespace
 
-GroupBoxStyle::GroupBoxStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+GroupBoxStyle::GroupBoxStyle(double scale)
+    : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))),
+      indicator_(static_cast<int>(kRadioIndicator * scale + 0.5)) {}
 
 QRect GroupBoxStyle::subControlRect(ComplexControl control, const QStyleOptionComplex* option,
                                     SubControl sub, const QWidget* widget) const {
@@ -31,7 +33,7 @@ QRect GroupBoxStyle::subControlRect(ComplexControl control, const QStyleOptionCo
 int GroupBoxStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
                                const QWidget* widget) const {
     if (metric == PM_ExclusiveIndicatorWidth || metric == PM_ExclusiveIndicatorHeight)
-        return kRadioIndicator;
+        return indicator_;
     return QProxyStyle::pixelMetric(metric, option, widget);
 }
 

@@ -11,7 +11,8 @@ namespace kaleidra {
 // with a gap between each two.
 class GroupBoxStyle : public QProxyStyle {
 public:
-    GroupBoxStyle();
+    // `scale`: the panel's scale for the desktop's font (1 as designed).
+    explicit GroupBoxStyle(double scale = 1.0);
 
     QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl sub,
                          const QWidget* widget) const override;
@@ -20,6 +21,9 @@ public:
                     const QWidget* widget) const override;
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
                             QPainter* painter, const QWidget* widget) const override;
+
+private:
+    int indicator_;
 };
 
 }  // namespace kaleidra

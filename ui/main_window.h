@@ -158,7 +158,7 @@ private:
     QPushButton* AddButton(QWidget* box, int top);
 
     const double scale_ = TextScale();
-    GroupBoxStyle group_box_style_;
+    GroupBoxStyle group_box_style_{scale_};
     ClockRandomSource random_;
     ControlPanel panel_;
     Window window_{*this};
