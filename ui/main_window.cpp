@@ -57,7 +57,8 @@ QFont PanelFont(int pixels, bool bold) {
 // the new state of the button in the focus rather than passing unheard.
 class StartButtonRoles final : public QAccessibleWidget {
 public:
-    explicit StartButtonRoles(QPushButton* button) : QAccessibleWidget(button, QAccessible::Button) {}
+    explicit StartButtonRoles(QPushButton* button)
+        : QAccessibleWidget(button, QAccessible::CheckBox) {}
 
     QString text(QAccessible::Text t) const override {
         return t == QAccessible::Name ? Button()->text() : QAccessibleWidget::text(t);
