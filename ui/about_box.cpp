@@ -37,7 +37,9 @@ constexpr double kReadableContrast = 4.5;
 
 // Relative luminance as the contrast formula wants it.
 double Luminance(const QColor& colour) {
-    auto linear = [](double c) { return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+    auto linear = [](double c) {
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
     return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
            0.0722 * linear(colour.blueF());
 }
@@ -211,7 +213,8 @@ void TAboutBox::Init() {
     SetTextColour(Version, QPalette::WindowText, Qt::black);
     // The black texts need a light ground: under a dark palette the panel
     // that holds them keeps the face it was designed on.
-    const bool dark = (Luminance(palette().color(QPalette::Window)) + 0.05) / 0.05 < kReadableContrast;
+    const bool dark =
+        (Luminance(palette().color(QPalette::Window)) + 0.05) / 0.05 < kReadableContrast;
     Panel1->setPalette(dark ? QPalette(QColor(kDesignFace)) : QPalette());
     Panel1->setAutoFillBackground(dark);
     // A screen reader names the box by what it is about, not just "Info".
@@ -224,7 +227,8 @@ void TAboutBox::Init() {
 }
 
 QRect TAboutBox::Design(int left, int top, int width, int height) const {
-    return {Scaled(left, scale_), Scaled(top, scale_), Scaled(width, scale_), Scaled(height, scale_)};
+    return {Scaled(left, scale_), Scaled(top, scale_), Scaled(width, scale_),
+            Scaled(height, scale_)};
 }
 
 void TAboutBox::GetVersionInfo() {

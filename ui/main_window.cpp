@@ -323,7 +323,8 @@ void TForm1::Init() {
 void TForm1::LayoutForHeight() {
     const int gap = Scaled(5, scale_);
     if (GroupBox1->height() + GroupBox6->height() + gap + Scaled(10, scale_) < height()) {
-        GroupBox6->setGeometry(0, GroupBox1->height() + gap, GroupBox1->width(), GroupBox6->height());
+        GroupBox6->setGeometry(0, GroupBox1->height() + gap, GroupBox1->width(),
+                               GroupBox6->height());
         const int c = (GroupBox6->width() - StartButton->width()) / 2;
         for (QPushButton* button : {StartButton, Button2, Button3, Button1}) {
             button->move(c, button->y());
@@ -344,13 +345,16 @@ void TForm1::FitPanel() {
     if (GroupBox6->y() == 0) GroupBox6->move(Design(128, 0, 0, 0).x() + bar, 0);
     const QRect panel = QRect(QPoint(), GroupBox1->size()) | GroupBox6->geometry();
     const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
-    const int room = screen() ? screen()->availableGeometry().height() - frame.top() - frame.bottom()
-                              : panel.bottom() + 1;
-    setMinimumSize(panel.right() + 1, panel.bottom() < room ? panel.bottom() + 1 : GroupBox6->height());
+    const int room = screen()
+                         ? screen()->availableGeometry().height() - frame.top() - frame.bottom()
+                         : panel.bottom() + 1;
+    setMinimumSize(panel.right() + 1,
+                   panel.bottom() < room ? panel.bottom() + 1 : GroupBox6->height());
 }
 
 QRect TForm1::Design(int left, int top, int width, int height) const {
-    return {Scaled(left, scale_), Scaled(top, scale_), Scaled(width, scale_), Scaled(height, scale_)};
+    return {Scaled(left, scale_), Scaled(top, scale_), Scaled(width, scale_),
+            Scaled(height, scale_)};
 }
 
 void TForm1::Sprache_Init() {
