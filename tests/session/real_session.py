@@ -102,15 +102,15 @@ import pyatspi  # noqa: E402
 from gi.repository import GLib  # noqa: E402
 
 
-def events_after(kind, action, until, seconds=10):
+def events_after(kind, action, until, seconds=10, all_of_them=False):
     """What AT-SPI announces of `kind` after the action, until one of its
-    events satisfies `until` or the time is up."""
+    events satisfies `until` (or, for all of them, until the time is up)."""
     seen = []
     listener = lambda e: seen.append(e)  # noqa: E731
     pyatspi.Registry.registerEventListener(listener, kind)
     action()
     end = time.monotonic() + seconds
-    while not any(map(until, seen)) and time.monotonic() < end:
+    while (all_of_them or not any(map(until, seen))) and time.monotonic() < end:
         GLib.MainContext.default().iteration(False) or time.sleep(0.01)
     pyatspi.Registry.deregisterEventListener(listener, kind)
     return [e for e in seen if until(e)]
@@ -525,19 +525,8 @@ check("F11 brings the panel back with the focus on Morph, where it was",
       wait_for(10, lambda: app.state("Morph", pyatspi.STATE_FOCUSED)))
 
 
-def values_heard(name, action, seconds=1.5):
-    seen = []
-    listener = lambda e: seen.append(e.source.name)  # noqa: E731
-    pyatspi.Registry.registerEventListener(listener, "object:property-change:accessible-value")
-    action()
-    end = time.monotonic() + seconds
-    while time.monotonic() < end:
-        GLib.MainContext.default().iteration(False) or time.sleep(0.01)
-    pyatspi.Registry.deregisterEventListener(listener, "object:property-change:accessible-value")
-    return seen.count(name)
-
-
-heard = values_heard("Morph", lambda: xdo("key", "Up"))
+heard = len(events_after("object:property-change:accessible-value", lambda: xdo("key", "Up"),
+                         lambda e: e.source.name == "Morph", 1.5, all_of_them=True))
 check(f"one arrow step is one value change for a screen reader (heard {heard})", heard == 1)
 
 
@@ -597,10 +586,8 @@ def contrast(name, role):
     px = shot()
     colours = [px(i, j) for j in range(e.y + 2, e.y + e.height - 2)
                for i in range(e.x + 2, e.x + e.width - 2)]
-    ground = max(set(colours), key=colours.count)
-    lg = luminance(ground)
-    text = max(colours, key=lambda c: abs(luminance(c) - lg))
-    a, b = sorted((lg, luminance(text)))
+    lg = luminance(max(set(colours), key=colours.count))
+    a, b = sorted((lg, max(map(luminance, colours), key=lambda v: abs(v - lg))))
     return (b + 0.05) / (a + 0.05)
 
 
