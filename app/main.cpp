@@ -6,6 +6,7 @@
 #include "ui/about_box.h"
 #include "ui/desktop.h"
 #include "ui/main_window.h"
+#include "ui/start_up.h"
 
 namespace {
 
@@ -25,6 +26,7 @@ void ExitOnFatal(QtMsgType type, const QMessageLogContext& context, const QStrin
 
 int main(int argc, char* argv[]) {
     kaleidra::ChooseEventLoop();
+    kaleidra::ChoosePlatform();
     qInstallMessageHandler(ExitOnFatal);
     QApplication app(argc, argv);
     qInstallMessageHandler(nullptr);  // from here on a fatal message is a fault

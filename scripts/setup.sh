@@ -5,14 +5,16 @@
 #   setup.sh build test       ... and run the test suite
 #   setup.sh session          the real-session test: window manager, screenshots, Wayland,
 #                             the accessibility bus
+#   setup.sh gnome            the GNOME session test: Debian's mutter with its Xwayland (70 MB)
 #   setup.sh fuzz             the fuzzers (clang with libFuzzer, llvm-symbolizer)
 #   setup.sh package          checking the Debian package (lintian)
 set -euo pipefail
 
 declare -A groups=(
-  [build]="cmake g++ make qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev libxcb1-dev fontconfig fonts-dejavu-core"
+  [build]="cmake g++ make pkg-config libwayland-dev qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev libxcb1-dev fontconfig fonts-dejavu-core"
   [test]="libgtest-dev libbenchmark-dev xvfb xauth xdotool desktop-file-utils appstream"
   [session]="xvfb xdotool openbox x11-utils imagemagick weston qt6-wayland dbus-daemon at-spi2-core python3-pyatspi qt6ct"
+  [gnome]="mutter xwayland"
   [fuzz]="clang libclang-rt-14-dev llvm-14"
   [package]="lintian"
 )
@@ -21,7 +23,7 @@ declare -A groups=(
 packages=()
 for group in "$@"; do
   if [ -z "${groups[$group]+set}" ]; then
-    echo "setup.sh: unknown purpose '$group' (build, test, session, fuzz, package)" >&2
+    echo "setup.sh: unknown purpose '$group' (build, test, session, gnome, fuzz, package)" >&2
     exit 2
   fi
   read -r -a list <<<"${groups[$group]}"

@@ -3,9 +3,7 @@
 #include <xcb/xcb.h>
 #include <QCoreApplication>
 #include <QGuiApplication>
-#include <QLibraryInfo>
 #include <QScreen>
-#include <QTranslator>
 #include <QWidget>
 #include <QWindow>
 
@@ -13,20 +11,6 @@
 #include <cstdlib>
 
 namespace kaleidra {
-
-void ChooseEventLoop() {
-    if (!qEnvironmentVariableIsSet("QT_NO_GLIB")) qputenv("QT_NO_GLIB", "1");
-}
-
-bool SetUpToolkit(QCoreApplication& app) {
-    auto* translator = new QTranslator(&app);
-    if (!translator->load(QStringLiteral("qtbase_de"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        delete translator;
-        return false;
-    }
-    return QCoreApplication::installTranslator(translator);
-}
 
 namespace {
 

@@ -3,24 +3,9 @@
 #include <QAbstractNativeEventFilter>
 #include <functional>
 
-class QCoreApplication;
 class QWidget;
 
 namespace kaleidra {
-
-// Chosen before the toolkit starts: Qt's own event loop instead of glib's.
-// A frame passes through the loop three times (the timer, the tick, the
-// repaint), and each pass through glib's runs prepare, check and dispatch
-// over every source under its locks: with Qt's own the program uses a sixth
-// to a third less CPU. Nothing in the program needs glib's loop. A value the
-// user set stays.
-void ChooseEventLoop();
-
-// What the program asks of the toolkit before its first window: the toolkit's
-// own texts (context menus, standard buttons) in German, whatever the locale,
-// since every text of the program is German. True when the translation was
-// found; without it those few texts stay English.
-bool SetUpToolkit(QCoreApplication& app);
 
 // Moves a top-level window, not yet shown or shown, so that its frame (title
 // bar and borders included) is centred on the screen of `owner`. Before the

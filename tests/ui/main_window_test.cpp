@@ -16,6 +16,7 @@
 #include "core/control_defaults.h"
 #include "ui/desktop.h"
 #include "ui/main_window.h"
+#include "ui/start_up.h"
 
 namespace kaleidra {
 namespace {

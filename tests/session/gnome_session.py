@@ -1,0 +1,188 @@
+#!/usr/bin/python3
+"""The program as a GNOME user meets it: Debian's mutter, nested in an X
+server (Xvfb 1600x1000) with its own Xwayland, the program started as a GNOME
+session starts it (WAYLAND_DISPLAY and DISPLAY both set, XDG_CURRENT_DESKTOP
+GNOME, no QT_QPA_PLATFORM). The boxes are opened through AT-SPI; where they
+are is read from what the compositor draws, and how the desktop treats each
+window from the window manager's own properties. Exit 1 when a check fails,
+77 (skipped) when mutter or a tool is missing.
+    gnome_session.py PROGRAM"""
+
+import atexit, glob, os, re, shutil, subprocess, sys, tempfile, time
+
+APP = os.path.realpath(sys.argv[1])
+TOOLS = ["Xvfb", "mutter", "Xwayland", "xdotool", "xprop", "import", "dbus-daemon",
+         "/usr/libexec/at-spi-bus-launcher"]
+missing = [t for t in TOOLS if not shutil.which(t)]
+if missing:
+    print(f"gnome: SKIPPED: {' '.join(missing)} missing (scripts/setup.sh gnome installs it)")
+    sys.exit(77)
+
+WIDTH, HEIGHT = 1600, 1000
+WORK = tempfile.mkdtemp()
+os.chmod(WORK, 0o700)
+procs, failures = [], []
+
+
+@atexit.register
+def cleanup():
+    for p in reversed(procs):
+        p.terminate()
+    for p in procs:
+        try:
+            p.wait(5)
+        except subprocess.TimeoutExpired:
+            p.kill()
+    shutil.rmtree(WORK, ignore_errors=True)
+
+
+def wait_for(seconds, condition):
+    end = time.monotonic() + seconds
+    while True:
+        value = condition()
+        if value or time.monotonic() > end:
+            return value
+        time.sleep(0.1)
+
+
+def check(name, ok):
+    print(f"gnome: {'PASS' if ok else 'FAIL'}: {name}", flush=True)
+    if not ok:
+        failures.append(name)
+
+
+def need(ok, what):
+    if not ok:
+        print(f"gnome: FAIL: {what}; the session cannot go on")
+        sys.exit(1)
+
+
+r, w = os.pipe()
+procs.append(subprocess.Popen(["Xvfb", "-displayfd", str(w), "-screen", "0",
+                               f"{WIDTH}x{HEIGHT}x24", "-nolisten", "tcp", "-noreset"],
+                              pass_fds=[w], stderr=subprocess.DEVNULL))
+os.close(w)
+host = ":" + os.read(r, 32).decode().strip()
+for name in ("QT_QPA_PLATFORM", "QT_SCALE_FACTOR", "WAYLAND_DISPLAY", "XAUTHORITY"):
+    os.environ.pop(name, None)
+os.environ.update(DISPLAY=host, XDG_RUNTIME_DIR=WORK)
+bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address"],
+                       stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+procs.append(bus)
+os.environ["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().strip()
+procs.append(subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
+                              stderr=subprocess.DEVNULL))
+log = open(os.path.join(WORK, "mutter.log"), "w+")
+procs.append(subprocess.Popen(["mutter", "--nested", "--wayland", "--wayland-display=wayland-k"],
+                              env={**os.environ, "MUTTER_DEBUG_DUMMY_MODE_SPECS": f"{WIDTH}x{HEIGHT}"},
+                              stdout=log, stderr=log))
+
+
+def xwayland():
+    log.seek(0)
+    found = re.search(r"Using public X11 display (:\d+)", log.read())
+    auth = glob.glob(os.path.join(WORK, ".mutter-Xwaylandauth.*"))
+    return found and auth and (found.group(1), auth[0])
+
+
+x11 = wait_for(30, xwayland)
+need(x11 and os.path.exists(os.path.join(WORK, "wayland-k")), "mutter started with its Xwayland")
+GNOME = {**os.environ, "WAYLAND_DISPLAY": "wayland-k", "DISPLAY": x11[0], "XAUTHORITY": x11[1],
+         "XDG_CURRENT_DESKTOP": "GNOME", "XDG_SESSION_TYPE": "wayland",
+         "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1"}
+
+
+def on_x(*args):
+    """A tool run against the program's X server (mutter's Xwayland)."""
+    return subprocess.run(list(map(str, args)), env=GNOME, capture_output=True,
+                          text=True).stdout.strip()
+
+
+def x_window(title):
+    """The managed X window called `title`, or None (as for a native Wayland window)."""
+    for win in on_x("xdotool", "search", "--name", f"^{title}$").split():
+        if "window state: Normal" in on_x("xprop", "-id", win, "WM_STATE"):
+            return win
+    return None
+
+
+def prop(win, name):
+    return on_x("xprop", "-id", win, name) if win else ""
+
+
+def box_on_screen():
+    """What the compositor draws: the rows and columns right of the panel and
+    below the window's title bar where a box's light face spans 200 pixels;
+    its centre, or None."""
+    raw = subprocess.run(["import", "-window", "root", "-depth", "8", "rgb:-"],
+                         capture_output=True).stdout
+    light = lambda i: raw[i] > 200 and raw[i + 1] > 200 and raw[i + 2] > 200  # noqa: E731
+    rows = [y for y in range(60, HEIGHT, 2)
+            if sum(light((y * WIDTH + x) * 3) for x in range(300, WIDTH, 2)) > 100]
+    cols = [x for x in range(300, WIDTH, 2)
+            if sum(light((y * WIDTH + x) * 3) for y in range(60, HEIGHT, 2)) > 40]
+    return rows and cols and ((cols[0] + cols[-1]) / 2, (rows[0] + rows[-1]) / 2)
+
+
+def centred():
+    c = box_on_screen()
+    return bool(c) and abs(c[0] - WIDTH / 2) <= 24 and abs(c[1] - HEIGHT / 2) <= 24
+
+
+def fixed(title):
+    actions = prop(x_window(title), "_NET_WM_ALLOWED_ACTIONS")
+    return "CLOSE" in actions and "MINIMIZE" not in actions and "MAXIMIZE" not in actions
+
+
+app = subprocess.Popen([APP], env=GNOME, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+procs.append(app)
+os.environ["DISPLAY"] = host  # screenshots: what the compositor draws into the host server
+import pyatspi  # noqa: E402
+
+
+def find(name):
+    for a in pyatspi.Registry.getDesktop(0):
+        if a is not None and a.get_process_id() == app.pid:
+            a.clear_cache()
+            return pyatspi.findDescendant(a, lambda x: x.name == name and x.getRoleName() != "label")
+    return None
+
+
+def press(name):
+    control = wait_for(20, lambda: find(name))
+    need(control, f"{name} found through AT-SPI")
+    control.queryAction().doAction(0)
+
+
+need(wait_for(20, lambda: find("STOP")), "the window appeared with its panel")
+main = x_window("Kaleidra")
+extents = prop(main, "_NET_FRAME_EXTENTS")
+check(f"the window has the desktop's own title bar (mutter's frame: {extents or 'none'})",
+      bool(re.search(r"= 0, 0, [1-9]\d*, 0", extents)))
+check("the window opens maximised", "MAXIMIZED_VERT" in prop(main, "_NET_WM_STATE"))
+on_x("xdotool", "windowminimize", main or "0")
+wait_for(10, lambda: "HIDDEN" in prop(main, "_NET_WM_STATE"))
+on_x("xdotool", "windowactivate", main or "0")
+check("minimised and restored, it is maximised again",
+      wait_for(10, lambda: "HIDDEN" not in prop(main, "_NET_WM_STATE")
+               and "MAXIMIZED_VERT" in prop(main, "_NET_WM_STATE")
+               and "MAXIMIZED_HORZ" in prop(main, "_NET_WM_STATE")))
+
+press("Info")
+check("the info box is centred", wait_for(10, centred))
+check("the info box offers no minimise or maximise", wait_for(10, lambda: fixed("Info")))
+# Input as a user gives it: into the host server, where mutter takes it first.
+shown = x_window("Info")
+subprocess.run(["xdotool", "mousemove", str(WIDTH - 200), str(HEIGHT - 200), "click", "1"])
+time.sleep(0.5)
+subprocess.run(["xdotool", "key", "Return"])
+check("after a click on the main window the info box keeps the keyboard (Return closes it)",
+      bool(shown) and wait_for(10, lambda: not x_window("Info") and not centred()))
+
+press("direkt")
+find("Position").queryEditableText().setTextContents("-13")  # camera distance 0: a frame fails
+check("the error box is centred", wait_for(10, centred))
+check("the error box offers no minimise or maximise", wait_for(10, lambda: fixed("Fehler")))
+
+print(f"gnome: {len(failures)} checks failed" if failures else "gnome: passed")
+sys.exit(1 if failures else 0)
