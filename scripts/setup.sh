@@ -6,6 +6,7 @@
 #   setup.sh session          the real-session test: window manager, screenshots, Wayland,
 #                             the accessibility bus
 #   setup.sh gnome            the GNOME session test: Debian's mutter with its Xwayland (70 MB)
+#   setup.sh lint             the format and clang-tidy checks
 #   setup.sh fuzz             the fuzzers (clang with libFuzzer, llvm-symbolizer)
 #   setup.sh package          checking the Debian package (lintian)
 set -euo pipefail
@@ -15,6 +16,7 @@ declare -A groups=(
   [test]="libgtest-dev libbenchmark-dev xvfb xauth xdotool desktop-file-utils appstream"
   [session]="xvfb xdotool openbox x11-utils imagemagick weston qt6-wayland dbus-daemon at-spi2-core python3-pyatspi qt6ct"
   [gnome]="mutter xwayland"
+  [lint]="clang-format clang-tidy git"
   [fuzz]="clang libclang-rt-14-dev llvm-14"
   [package]="lintian"
 )
@@ -23,7 +25,7 @@ declare -A groups=(
 packages=()
 for group in "$@"; do
   if [ -z "${groups[$group]+set}" ]; then
-    echo "setup.sh: unknown purpose '$group' (build, test, session, gnome, fuzz, package)" >&2
+    echo "setup.sh: unknown purpose '$group' (build, test, session, gnome, lint, fuzz, package)" >&2
     exit 2
   fi
   read -r -a list <<<"${groups[$group]}"

@@ -5,6 +5,7 @@
 #include <QRegion>
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <cstring>
 
 namespace kaleidra {
@@ -121,8 +122,9 @@ bool DrawingArea::CopyInto(QPaintDevice* device, QPoint shift, const QRegion& re
         const int bottom = std::min(r.bottom() + 1, bottom_limit);
         if (left >= right || top >= bottom) continue;
         const std::size_t bytes = static_cast<std::size_t>(right - left) * 4;
-        const uchar* from = source + top * source_line + left * 4;
-        uchar* to = bits + (top + shift.y()) * target_line + (left + shift.x()) * 4;
+        const uchar* from = source + std::ptrdiff_t(top) * source_line + std::ptrdiff_t(left) * 4;
+        uchar* to = bits + std::ptrdiff_t(top + shift.y()) * target_line +
+                    std::ptrdiff_t(left + shift.x()) * 4;
         for (int y = top; y < bottom; ++y) {
             std::memcpy(to, from, bytes);
             from += source_line;

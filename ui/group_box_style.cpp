@@ -4,6 +4,7 @@
 #include <QRegion>
 #include <QStyleFactory>
 #include <QStyleOption>
+#include <cmath>
 
 namespace kaleidra {
 
@@ -17,7 +18,7 @@ constexpr int kRadioIndicator = 10;
 
 GroupBoxStyle::GroupBoxStyle(double scale)
     : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))),
-      indicator_(static_cast<int>(kRadioIndicator * scale + 0.5)) {}
+      indicator_(static_cast<int>(std::lround(kRadioIndicator * scale))) {}
 
 QRect GroupBoxStyle::subControlRect(ComplexControl control, const QStyleOptionComplex* option,
                                     SubControl sub, const QWidget* widget) const {

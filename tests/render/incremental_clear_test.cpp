@@ -372,8 +372,9 @@ TEST(ChangeRecord, NamesTheColumnsAndRowsWrittenAndStartsAnewWhenForgotten) {
     std::vector<std::vector<int>> rects;
     auto collect = [&] {
         rects.clear();
-        image.ForEachChangedRect(
-            [&](const PixelRect& r) { rects.push_back({r.left, r.top, r.right, r.bottom}); });
+        image.ForEachChangedRect([&](const PixelRect& r) {
+            rects.push_back({r.left, r.top, r.right, r.bottom});
+        });
     };
     collect();
     EXPECT_EQ(rects, (std::vector<std::vector<int>>{{0, 0, kWidth, 3 * kBand}}));
