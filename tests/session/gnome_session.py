@@ -8,7 +8,10 @@ window from the window manager's own properties. Exit 1 when a check fails,
 77 (skipped) when mutter or a tool is missing.
     gnome_session.py PROGRAM"""
 
-import atexit, glob, os, re, shutil, subprocess, sys, tempfile, time
+import atexit, glob, os, re, shutil, subprocess, sys, time
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+from session import Failed, Session, wait_for  # noqa: E402
 
 APP = os.path.realpath(sys.argv[1])
 TOOLS = ["Xvfb", "mutter", "Xwayland", "xdotool", "xprop", "import", "dbus-daemon",
@@ -19,30 +22,10 @@ if missing:
     sys.exit(77)
 
 WIDTH, HEIGHT = 1600, 1000
-WORK = tempfile.mkdtemp()
-os.chmod(WORK, 0o700)
-procs, failures = [], []
-
-
-@atexit.register
-def cleanup():
-    for p in reversed(procs):
-        p.terminate()
-    for p in procs:
-        try:
-            p.wait(5)
-        except subprocess.TimeoutExpired:
-            p.kill()
-    shutil.rmtree(WORK, ignore_errors=True)
-
-
-def wait_for(seconds, condition):
-    end = time.monotonic() + seconds
-    while True:
-        value = condition()
-        if value or time.monotonic() > end:
-            return value
-        time.sleep(0.1)
+failures = []
+session = Session()
+WORK = session.work
+atexit.register(session.close)
 
 
 def check(name, ok):
@@ -57,25 +40,18 @@ def need(ok, what):
         sys.exit(1)
 
 
-r, w = os.pipe()
-procs.append(subprocess.Popen(["Xvfb", "-displayfd", str(w), "-screen", "0",
-                               f"{WIDTH}x{HEIGHT}x24", "-nolisten", "tcp", "-noreset"],
-                              pass_fds=[w], stderr=subprocess.DEVNULL))
-os.close(w)
-host = ":" + os.read(r, 32).decode().strip()
-for name in ("QT_QPA_PLATFORM", "QT_SCALE_FACTOR", "WAYLAND_DISPLAY", "XAUTHORITY"):
-    os.environ.pop(name, None)
-os.environ.update(DISPLAY=host, XDG_RUNTIME_DIR=WORK)
-bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address"],
-                       stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
-procs.append(bus)
-os.environ["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().strip()
-procs.append(subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
-                              stderr=subprocess.DEVNULL))
+try:
+    session.x_server(WIDTH, HEIGHT)
+except Failed as why:
+    print(f"gnome: SKIPPED: {why}")
+    sys.exit(77)
+session.buses()
+os.environ.clear()
+os.environ.update(session.env)
 log = open(os.path.join(WORK, "mutter.log"), "w+")
-procs.append(subprocess.Popen(["mutter", "--nested", "--wayland", "--wayland-display=wayland-k"],
-                              env={**os.environ, "MUTTER_DEBUG_DUMMY_MODE_SPECS": f"{WIDTH}x{HEIGHT}"},
-                              stdout=log, stderr=log))
+session.start(["mutter", "--nested", "--wayland", "--wayland-display=wayland-k"],
+              env={**os.environ, "MUTTER_DEBUG_DUMMY_MODE_SPECS": f"{WIDTH}x{HEIGHT}"},
+              stdout=log, stderr=log)
 
 
 def xwayland():
@@ -86,7 +62,9 @@ def xwayland():
 
 
 x11 = wait_for(30, xwayland)
-need(x11 and os.path.exists(os.path.join(WORK, "wayland-k")), "mutter started with its Xwayland")
+log.seek(0)
+need(x11 and os.path.exists(os.path.join(WORK, "wayland-k")),
+     f"mutter started with its Xwayland (it said: {log.read()[-600:]!r})")
 GNOME = {**os.environ, "WAYLAND_DISPLAY": "wayland-k", "DISPLAY": x11[0], "XAUTHORITY": x11[1],
          "XDG_CURRENT_DESKTOP": "GNOME", "XDG_SESSION_TYPE": "wayland",
          "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1"}
@@ -134,9 +112,7 @@ def fixed(title):
     return "CLOSE" in actions and "MINIMIZE" not in actions and "MAXIMIZE" not in actions
 
 
-app = subprocess.Popen([APP], env=GNOME, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-procs.append(app)
-os.environ["DISPLAY"] = host  # screenshots: what the compositor draws into the host server
+app = session.start([APP], env=GNOME)
 import pyatspi  # noqa: E402
 
 

@@ -10,7 +10,7 @@ PASS or FAIL; exit 1 when one fails, 77 (skipped) when a tool is missing.
 import atexit, os, random, shutil, subprocess, sys, tempfile, time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
-from cpu_time import cpu_seconds  # noqa: E402
+from session import Failed, Session, cpu_seconds, wait_for, xdo  # noqa: E402
 
 APP = os.path.realpath(sys.argv[1])
 RANDOM_SECONDS = float(sys.argv[2]) if len(sys.argv) > 2 else 20
@@ -26,36 +26,23 @@ if missing:
     sys.exit(77)
 
 WIDTH, HEIGHT = 1600, 1000  # the screen
-WORK = tempfile.mkdtemp()
-procs, failures = [], []
+failures = []
+session = Session()
+WORK = session.work
+atexit.register(session.close)
 
 
-@atexit.register
-def cleanup():  # politely, so that the X server takes its socket with it
-    for p in reversed(procs):
-        p.terminate()
-    for p in procs:
-        try:
-            p.wait(5)
-        except subprocess.TimeoutExpired:
-            p.kill()
-    shutil.rmtree(WORK, ignore_errors=True)
+def stop_on_failed(kind, value, trace):  # a step that cannot go on fails the session
+    if kind is not Failed:
+        return sys.__excepthook__(kind, value, trace)
+    print(f"session: FAIL: {value}; the session cannot go on", flush=True)
 
 
-def start(args, **kw):
-    p = subprocess.Popen(args, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, **kw)
-    procs.append(p)
-    return p
+sys.excepthook = stop_on_failed
 
 
-def wait_for(seconds, condition):
-    """Polls the condition for at most `seconds`; its last value."""
-    end = time.monotonic() + seconds
-    while True:
-        value = condition()
-        if value or time.monotonic() > end:
-            return value
-        time.sleep(0.1)
+def start(args, env=None, **kw):
+    return session.start(args, env=env or dict(os.environ), **kw)
 
 
 def check(name, ok):
@@ -66,38 +53,26 @@ def check(name, ok):
 
 def need(ok, what):
     if not ok:
-        print(f"session: FAIL: {what}; the session cannot go on")
-        sys.exit(1)
+        raise Failed(what)
 
 
 # ------------------------------------------------------------ X, bus, window manager
 
-r, w = os.pipe()
-start(["Xvfb", "-displayfd", str(w), "-screen", "0", f"{WIDTH}x{HEIGHT}x24", "-nolisten", "tcp"],
-      pass_fds=[w])
-os.close(w)
-display = os.read(r, 32).decode().strip()
-if not display:
-    print("session: SKIPPED: no X server can start here (Xvfb failed)")
+try:
+    session.x_server(WIDTH, HEIGHT)
+except Failed as why:
+    print(f"session: SKIPPED: {why}")
     sys.exit(77)
-os.environ.update(DISPLAY=":" + display, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
-                  XDG_RUNTIME_DIR=WORK)
-for name in ("QT_QPA_PLATFORM", "QT_SCALE_FACTOR", "WAYLAND_DISPLAY"):
-    os.environ.pop(name, None)  # the real xcb window, as a desktop starts it
-bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address"],
-                       stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
-procs.append(bus)
-os.environ["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().strip()
-start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
-start(["openbox"])
+session.buses()
+session.window_manager()
+os.environ.clear()
+os.environ.update(session.env, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")  # the real xcb window
 
 
 def sh(*args):
     return subprocess.run(args, capture_output=True, text=True).stdout.strip()
 
 
-need(wait_for(30, lambda: "window id" in sh("xprop", "-root", "_NET_SUPPORTING_WM_CHECK")),
-     "openbox started")
 import pyatspi  # noqa: E402
 from gi.repository import GLib  # noqa: E402
 
@@ -121,12 +96,11 @@ def events_after(kind, action, until, seconds=10, all_of_them=False):
 class App:
     def __init__(self, env=None, wide=1500):
         self.log = open(os.path.join(WORK, "app.log"), "w")
-        self.proc = subprocess.Popen([APP], stdout=self.log, stderr=self.log,
-                                     env={**os.environ, **(env or {})})
-        procs.append(self.proc)
+        self.proc = start([APP], stdout=self.log, stderr=self.log, env={**os.environ, **(env or {})})
         need(wait_for(20, lambda: self.find("STOP")), "the window appeared with its panel")
         self.window = wait_for(10, lambda: sh("xdotool", "search", "--onlyvisible", "--name",
                                               "^Kaleidra$").split("\n")[0])
+        need(self.window, "the window has an X window id")
         need(wait_for(10, lambda: self.extents("Anzeige")[2] >= wide), "the window was maximised")
         xdo("mousemove", *self.centre("Anzeige"))  # off the panel: no hover anywhere
 
@@ -146,8 +120,15 @@ class App:
         except Exception:  # the tree changes under us while it is read
             return None
 
+    def control(self, name, role=None):
+        """The control called `name`, or a failure that names it."""
+        found = self.find(name, role)
+        if not found:
+            raise Failed(f"no {role or 'control'} called {name!r} through AT-SPI")
+        return found
+
     def extents(self, name):
-        e = self.find(name).queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        e = self.control(name).queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
         return e.x, e.y, e.width, e.height
 
     def centre(self, name):
@@ -169,11 +150,11 @@ class App:
         xdo("key", "ctrl+a", "type", "--", text)
 
     def value(self, name):
-        v = self.find(name).queryValue()
+        v = self.control(name).queryValue()
         return v.currentValue, v.minimumValue, v.maximumValue, v.minimumIncrement
 
     def text(self, name):
-        t = self.find(name).queryText()
+        t = self.control(name).queryText()
         return t.getText(0, -1)
 
     def running(self):  # the start button says STOP while the animation runs
@@ -185,10 +166,6 @@ class App:
     def stop(self):
         self.proc.terminate()
         self.proc.wait(10)
-
-
-def xdo(*args):
-    subprocess.run(["xdotool", *map(str, args)], capture_output=True)
 
 
 def shot():
@@ -399,7 +376,8 @@ check("after OK the defaults are back and the animation runs",
       wait_for(10, lambda: app.text("Position") == "0" and app.running()))
 
 xdo("windowminimize", app.window)
-time.sleep(1)  # the window manager's answer, and the last frame
+need(wait_for(10, lambda: "Iconic" in sh("xprop", "-id", app.window, "WM_STATE")),
+     "the window manager minimised the window")
 before = app.cpu_seconds()
 time.sleep(5)
 used = (app.cpu_seconds() - before) / 5
@@ -408,7 +386,8 @@ xdo("windowactivate", app.window)
 check("shown again, the animation goes on and the button still says STOP",
       wait_for(10, lambda: picture_moves(app)) and app.running())
 cover = start(["xmessage", "-geometry", f"{WIDTH}x{HEIGHT}+0+0", "cover"])
-time.sleep(1)
+need(wait_for(10, lambda: sh("xdotool", "search", "--onlyvisible", "--name", "^xmessage$")),
+     "the covering window was mapped")
 before = app.cpu_seconds()
 time.sleep(5)
 used = (app.cpu_seconds() - before) / 5
@@ -485,23 +464,25 @@ if app.proc.poll() is not None:
 app.click("Rot/Cyan")
 
 
-def write(name, v):
-    app.find(name).queryValue().currentValue = v
-    time.sleep(0.1)
-    return app.text(name)
+def write(name, v, shows=None):
+    """Writes a value as assistive technology does; what the field then shows
+    (once it shows `shows`, or after 2 s)."""
+    app.control(name).queryValue().currentValue = v
+    return wait_for(2, lambda: (lambda t: t if shows is None or t == shows else None)(
+        app.text(name))) or app.text(name)
 
 
 nan, inf = float("nan"), float("inf")
 rows = [(2.0**31, "10"), (-(2.0**31) - 1, "-10"), (4294967301, "10"), (-1e300, "-10"),
         (nan, "-10"), (inf, "10"), (nan, "10"), (-inf, "-10"), (3, "3")]
-got = [write("Rotation Y", v) for v, _ in rows]
+got = [write("Rotation Y", v, want) for v, want in rows]
 check(f"values written to Rotation Y clamp at any size, NaN changes nothing ({got})",
       got == [want for _, want in rows])
 app.click("Pulfrich")
 need(wait_for(10, lambda: not app.state("Basis", pyatspi.STATE_ENABLED)), "Pulfrich disabled Basis")
-write("Ebene", 20)
-app.find("Basis").queryAction().doAction(action_index(app.find("Basis"), "Increase"))
-time.sleep(0.3)
+app.control("Ebene").queryValue().currentValue = 20
+app.control("Basis").queryAction().doAction(action_index(app.control("Basis"), "Increase"))
+write("Rotation Y", 1, "1")  # taken after the two before it, which have then been handled
 check("disabled Ebene and Basis refuse a written value and the Increase action",
       app.text("Ebene") == "0" and app.text("Basis") == "4")
 app.click("Rot/Cyan")
@@ -627,8 +608,8 @@ faults = crowded(app.find("Steuerungspanel")) + crowded(app.find("Schaltflächen
 check(f"... with nothing overlapping or sticking out ({faults})", not faults)
 ratios = {n: round(contrast(n, r), 1) for n, r in (("Wechsel", "label"), ("STOP", None))}
 app.click("Info")
-need(wait_for(10, lambda: frame_of("Info")), "the info box opened")
-time.sleep(0.5)
+need(wait_for(10, lambda: frame_of("Info") and contrast("Version 2.1", "label") > 1),
+     "the info box opened and drew its texts")
 ratios.update({n: round(contrast(n, r), 1)
                for n, r in (("Version 2.1", "label"), ("kaleidra.example.org", "push button"))})
 check(f"under a dark palette every specified text keeps a contrast of 4.5:1 ({ratios})",
@@ -652,33 +633,43 @@ app.stop()
 # ------------------------------------------------------------ random clicks and keys
 
 app = App()
+seed = int(os.environ.get("KALEIDRA_SESSION_SEED", time.time_ns() % 1000000))
+print(f"session: random input with seed {seed} (KALEIDRA_SESSION_SEED={seed} replays it)")
+dice = random.Random(seed)
 keys = "0 1 2 3 5 7 9 minus plus Up Down Tab Return BackSpace Delete Home End F11".split()
 panel = app.extents("Steuerungspanel")
 buttons = [app.centre(n) for n in ("STOP", "Standard", "Info")]
 clicks = boxes = 0
-end = time.monotonic() + RANDOM_SECONDS
-while time.monotonic() < end and app.proc.poll() is None:
-    if random.random() < 0.2:
-        xdo("key", random.choice(keys))
-    else:
-        bx, by = random.choice(buttons) if random.random() < 0.3 else (
-            panel[0] + random.randrange(2, panel[2] - 2), panel[1] + random.randrange(2, panel[3] - 2))
-        xdo("mousemove", bx, by, "click", 1)
-        clicks += 1
+
+
+def close_boxes():
+    """Return into each box that is open; how many were."""
+    closed = 0
     for title in ("Fehler", "Info"):
         f = frame_of(title)
-        if f:
-            xdo("windowactivate", "--sync", f[4], "key", "Return")
-            boxes += 1
+        if f:  # the box may close by itself meanwhile: not a failure
+            subprocess.run(["xdotool", "windowactivate", "--sync", f[4], "key", "Return"],
+                           capture_output=True)
+            closed += 1
+    return closed
+
+
+end = time.monotonic() + RANDOM_SECONDS
+while time.monotonic() < end and app.proc.poll() is None:
+    if dice.random() < 0.2:
+        xdo("key", dice.choice(keys))
+    else:
+        bx, by = dice.choice(buttons) if dice.random() < 0.3 else (
+            panel[0] + dice.randrange(2, panel[2] - 2), panel[1] + dice.randrange(2, panel[3] - 2))
+        xdo("mousemove", bx, by, "click", 1)
+        clicks += 1
+    boxes += close_boxes()
     if not app.shown("Steuerungspanel"):
         xdo("key", "Escape")
     time.sleep(0.05)
 print(f"session: {clicks} random clicks, {boxes} boxes closed")
 check("the program survives random clicks and keys", app.proc.poll() is None)
-for title in ("Fehler", "Info"):
-    while frame_of(title):
-        xdo("windowactivate", "--sync", frame_of(title)[4], "key", "Return")
-        time.sleep(0.2)
+need(wait_for(10, lambda: close_boxes() == 0), "every box closed after the random input")
 app.click("Standard")
 
 
@@ -707,7 +698,7 @@ if shutil.which("weston") and shutil.which("weston-screenshooter"):
            f"--width={WIDTH}", f"--height={HEIGHT}", "--idle-time=0", "--debug"])
     wait_for(10, lambda: os.path.exists(socket))
     env = {**os.environ, "WAYLAND_DISPLAY": socket, "QT_QPA_PLATFORM": "wayland"}
-    procs.append(subprocess.Popen([APP], env=env, stderr=subprocess.DEVNULL))
+    start([APP], env=env)
 
     def wayland_drawn():
         shots = tempfile.mkdtemp(dir=WORK)

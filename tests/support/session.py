@@ -1,0 +1,129 @@
+"""What the real-session tests and the whole-program benchmark share: an X
+server of their own, the session and accessibility buses, a window manager,
+checked xdotool calls, bounded waits that fail with their reason, and the CPU
+time of a process."""
+
+import os, shutil, socket, subprocess, tempfile, time
+
+
+class Failed(Exception):
+    """A step that cannot go on; the message says what was seen."""
+
+
+def wait_for(seconds, condition):
+    """Polls the condition for at most `seconds`; its last value. A condition
+    that fails (a control not found yet) counts as not yet met."""
+    end = time.monotonic() + seconds
+    while True:
+        try:
+            value = condition()
+        except Failed:
+            value = None
+        if value or time.monotonic() > end:
+            return value
+        time.sleep(0.1)
+
+
+def xdo(*args, env=None):
+    """xdotool, checked: a call that fails raises with xdotool's own words."""
+    run = subprocess.run(["xdotool", *map(str, args)], capture_output=True, text=True, env=env)
+    if run.returncode != 0:
+        raise Failed(f"xdotool {' '.join(map(str, args))}: {run.stderr.strip() or run.returncode}")
+    return run.stdout.strip()
+
+
+def cpu_seconds(pid):
+    """Seconds on a CPU so far, all threads, those that have ended too. Live
+    threads count to the nanosecond; the process's own total (in clock ticks)
+    adds what ended threads used. A thread that ends while it is read counts
+    in the total."""
+    tick = os.sysconf("SC_CLK_TCK")
+
+    def ticks(path):  # utime + stime, after the command's name
+        with open(path) as f:
+            fields = f.read().rsplit(")", 1)[1].split()
+        return int(fields[11]) + int(fields[12])
+
+    total = ticks(f"/proc/{pid}/stat")
+    live_ns = live_ticks = 0
+    for task in os.listdir(f"/proc/{pid}/task"):
+        try:
+            with open(f"/proc/{pid}/task/{task}/schedstat") as f:
+                ns = int(f.read().split()[0])
+            live_ticks += ticks(f"/proc/{pid}/task/{task}/stat")
+            live_ns += ns
+        except (FileNotFoundError, ProcessLookupError):
+            pass
+    return live_ns / 1e9 + max(0, total - live_ticks) / tick
+
+
+class Session:
+    """Processes started for a session, ended politely (so that an X server
+    takes its socket with it) when it closes."""
+
+    def __init__(self):
+        self.work = tempfile.mkdtemp()
+        os.chmod(self.work, 0o700)
+        self.procs = []
+        self.env = {k: v for k, v in os.environ.items() if k not in (
+            "QT_QPA_PLATFORM", "QT_SCALE_FACTOR", "WAYLAND_DISPLAY", "XAUTHORITY", "DISPLAY")}
+        self.env["XDG_RUNTIME_DIR"] = self.work
+
+    def start(self, args, env=None, **kw):
+        kw.setdefault("stdout", subprocess.DEVNULL)
+        kw.setdefault("stderr", subprocess.DEVNULL)
+        p = subprocess.Popen(args, env=env or self.env, **kw)
+        self.procs.append(p)
+        return p
+
+    def x_server(self, width, height):
+        """Xvfb on a display of its own choosing; it keeps running between
+        clients (-noreset), so that none connects while it resets."""
+        r, w = os.pipe()
+        self.start(["Xvfb", "-displayfd", str(w), "-screen", "0", f"{width}x{height}x24",
+                    "-nolisten", "tcp", "-noreset"], pass_fds=[w])
+        os.close(w)
+        display = os.read(r, 32).decode().strip()
+        os.close(r)
+        if not display:
+            raise Failed("no X server can start here (Xvfb failed)")
+
+        def answers():
+            with socket.socket(socket.AF_UNIX) as s:
+                return s.connect_ex(f"/tmp/.X11-unix/X{display}") == 0
+
+        if not wait_for(10, answers):
+            raise Failed(f"Xvfb named display :{display} but takes no connection there")
+        self.env["DISPLAY"] = ":" + display
+        return self.env["DISPLAY"]
+
+    def buses(self):
+        """A session bus and the accessibility bus on it."""
+        bus = self.start(["dbus-daemon", "--session", "--nofork", "--print-address"],
+                         stdout=subprocess.PIPE, text=True)
+        self.env["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().strip()
+        self.start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
+
+    def window_manager(self, seconds=60):
+        """openbox, once it has said it manages the screen."""
+        log = open(os.path.join(self.work, "openbox.log"), "w+")
+        wm = self.start(["openbox"], stdout=log, stderr=log)
+        sign = lambda: subprocess.run(  # noqa: E731
+            ["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], env=self.env, capture_output=True,
+            text=True).stdout
+        if not wait_for(seconds, lambda: wm.poll() is not None or "window id" in sign()) \
+                or wm.poll() is not None:
+            log.seek(0)
+            raise Failed(f"openbox gave no sign of life in {seconds} s (status {wm.poll()}, "
+                         f"root says {sign().strip()!r}, openbox said {log.read().strip()!r})")
+
+    def close(self):
+        for p in reversed(self.procs):
+            p.terminate()
+        for p in self.procs:
+            try:
+                p.wait(5)
+            except subprocess.TimeoutExpired:
+                p.kill()
+        self.procs = []
+        shutil.rmtree(self.work, ignore_errors=True)
