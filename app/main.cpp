@@ -4,7 +4,6 @@
 #include <cstdlib>
 
 #include "ui/about_box.h"
-#include "ui/desktop.h"
 #include "ui/main_window.h"
 #include "ui/start_up.h"
 

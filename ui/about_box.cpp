@@ -15,7 +15,7 @@
 #include "core/view_transform.h"
 #include "kaleidra_version.h"
 #include "shapes/shape_library.h"
-#include "ui/desktop.h"
+#include "ui/window_placement.h"
 #include "ui/text_scale.h"
 
 namespace kaleidra {

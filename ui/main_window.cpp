@@ -1,10 +1,8 @@
 #include "ui/main_window.h"
 
-#include <QAccessibleWidget>
 #include <QApplication>
 #include <QFontDatabase>
 #include <QKeyEvent>
-#include <QMessageBox>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QScrollBar>
@@ -52,73 +50,14 @@ QFont PanelFont(int pixels, bool bold) {
     return font;
 }
 
-// The start button as a screen reader hears it: a toggle that is on while the
-// animation runs, so that the change from "STOP" to "START" is announced as
-// the new state of the button in the focus rather than passing unheard.
-class StartButtonRoles final : public QAccessibleWidget {
-public:
-    explicit StartButtonRoles(QPushButton* button)
-        : QAccessibleWidget(button, QAccessible::CheckBox) {}
-
-    QString text(QAccessible::Text t) const override {
-        return t == QAccessible::Name ? Button()->text() : QAccessibleWidget::text(t);
-    }
-    QAccessible::State state() const override {
-        QAccessible::State state = QAccessibleWidget::state();
-        state.checkable = true;
-        state.checked = Button()->text() == QLatin1String("STOP");
-        return state;
-    }
-    QStringList actionNames() const override { return {pressAction(), setFocusAction()}; }
-    QStringList keyBindingsForAction(const QString&) const override { return {}; }
-    void doAction(const QString& name) override {
-        if (name == pressAction()) Button()->click();
-        if (name == setFocusAction()) Button()->setFocus(Qt::OtherFocusReason);
-    }
-
-private:
-    QPushButton* Button() const { return static_cast<QPushButton*>(widget()); }
-};
-
-// Roles a screen reader announces: the window as a frame, the picture as an
-// image rather than an empty pane, the start button as a toggle.
-QAccessibleInterface* WindowRoles(const QString&, QObject* object) {
-    if (auto* area = qobject_cast<DrawingArea*>(object))
-        return new QAccessibleWidget(area, QAccessible::Graphic);
-    if (auto* form = qobject_cast<TForm1*>(object))
-        return new QAccessibleWidget(form, QAccessible::Window);
-    auto* button = qobject_cast<QPushButton*>(object);
-    if (button && button->objectName() == QLatin1String("StartButton"))
-        return new StartButtonRoles(button);
-    return nullptr;
-}
-
-// The recovery's message, centred on the screen with its frame once its
-// size is known, which is only as it is shown.
-class ErrorBox final : public QMessageBox {
-public:
-    explicit ErrorBox(QWidget* owner)
-        : QMessageBox(QMessageBox::Critical, QStringLiteral("Fehler"),
-                      QStringLiteral("Falscher Eingabewert! Standardwerte werden benutzt!"),
-                      QMessageBox::Ok, owner) {
-        button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
-    }
-
-protected:
-    void showEvent(QShowEvent* event) override {
-        QMessageBox::showEvent(event);
-        CentreOnScreen(*this, parentWidget());
-    }
-};
-
 }  // namespace
 
 TForm1::TForm1() {
-    QAccessible::installFactory(WindowRoles);
     setWindowTitle(QStringLiteral("Kaleidra"));
     setFont(PanelFont(Scaled(11, scale_), false));
     setGeometry(kDesignGeometry);
     BuildControls();
+    toolkit_.Show(*this, *Image1, *StartButton);
     ConnectHandlers();
     AddShortcuts();
     panel_.Attach(&gate_);
@@ -131,6 +70,7 @@ TForm1::TForm1() {
 TForm1::~TForm1() {
     Timer1.stop();
     qApp->removeEventFilter(this);
+    disconnect(&visibility_, nullptr, this, nullptr);
     panel_.Observe(nullptr);
     panel_.Attach(nullptr);
 }
@@ -286,6 +226,8 @@ void TForm1::ConnectHandlers() {
     connect(RadioButton2, &QRadioButton::toggled, this,
             [this](bool on) { gate_.Hand([this, on] { panel_.ChooseDirekt(on); }); });
     connect(&Timer1, &QTimer::timeout, this, &TForm1::PostTick);
+    connect(&visibility_, &WindowVisibility::SeenChanged, this,
+            [this] { toolkit_.RunTimerWhileSeen(); });
     connect(qApp, &QApplication::focusChanged, this,
             [this](QWidget*, QWidget* now) { FocusChanged(now); });
     qApp->installEventFilter(this);
@@ -519,37 +461,11 @@ void TForm1::resizeEvent(QResizeEvent* event) {
     FormResize();
 }
 
-// Minimised, hidden or covered, the window shows nothing: no frame runs until
-// it can be seen again, and then the animation goes on where it stood.
-bool TForm1::Unseen() const {
-    const QWindow* handle = windowHandle();
-    return shown_once_ && (covered_ || isMinimized() || !handle || !handle->isExposed());
-}
-
-void TForm1::RunTimerWhileSeen() {
-    if (animating_ && !Unseen()) {
-        if (!Timer1.isActive()) Timer1.start();
-    } else {
-        Timer1.stop();
-    }
-}
-
-void TForm1::changeEvent(QEvent* event) {
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange) RunTimerWhileSeen();
-}
-
 // The window sees every key first: Enter moves on to the next control, as Tab
 // does, which commits and clamps a spin field; the key then still reaches the
 // control it was meant for.
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Expose && watched == windowHandle()) {
-        if (!shown_once_ && windowHandle()->isExposed()) {
-            shown_once_ = true;
-            cover_watch_.Watch(*this);
-        }
-        RunTimerWhileSeen();
-    } else if (event->type() == QEvent::KeyPress) {
+    if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         auto* target = qobject_cast<QWidget*>(watched);
         const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
@@ -582,37 +498,6 @@ void TForm1::PanelChanged() {
         (panel_.RadioButton2() ? RadioButton2 : RadioButton1)->setChecked(true);
     }
     GiveTabFocusToChecked({RadioButton1, RadioButton2});
-}
-
-// ---------------------------------------------------------------- toolkit
-
-// The frame a change handler runs comes in the middle of the user's input: a
-// click moves the focus, the field left behind clamps and changes, and its
-// frame runs before the click has reached its button. Input still queued then
-// waits until that input is delivered, so that no press is parted from its
-// release and no key overtakes another; paints and ticks go on.
-void TForm1::Window::ProcessMessages() {
-    form_.Image1->UpdateChanged();  // only the crosses that went and came
-    QApplication::processEvents(form_.gate_.HandlerFrameUnderWay()
-                                    ? QEventLoop::ExcludeUserInputEvents
-                                    : QEventLoop::AllEvents);
-}
-
-void TForm1::Window::ShowRunning(bool running) {
-    const QString caption = running ? QStringLiteral("STOP") : QStringLiteral("START");
-    if (form_.StartButton->text() == caption) return;
-    form_.StartButton->setText(caption);
-    QAccessible::State toggled;
-    toggled.checked = true;
-    QAccessibleStateChangeEvent event(form_.StartButton, toggled);
-    QAccessible::updateAccessibility(&event);
-}
-
-// One box for the whole run, transient for the window so that a compositor
-// places it over it; modal for the whole program.
-void TForm1::Window::ShowErrorBox() {
-    if (!error_box_) error_box_ = new ErrorBox(&form_);
-    error_box_->exec();
 }
 
 }  // namespace kaleidra

@@ -26,12 +26,13 @@
 #include "core/request_gate.h"
 #include "core/scene.h"
 #include "core/toolkit.h"
-#include "ui/desktop.h"
 #include "ui/drawing_area.h"
+#include "ui/form_toolkit.h"
 #include "ui/group_box_style.h"
 #include "ui/radio_group.h"
 #include "ui/spin_field.h"
 #include "ui/text_scale.h"
+#include "ui/window_visibility.h"
 
 namespace kaleidra {
 
@@ -108,31 +109,9 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
-    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // What the frame cycle asks of the toolkit.
-    class Window final : public Toolkit {
-    public:
-        explicit Window(TForm1& form) : form_(form) {}
-        void ProcessMessages() override;
-        void ShowErrorBox() override;
-        bool TimerEnabled() const override { return form_.animating_; }
-        void SetTimerEnabled(bool enabled) override {
-            form_.animating_ = enabled;
-            form_.RunTimerWhileSeen();
-        }
-        void SetTimerInterval(int milliseconds) override { form_.Timer1.setInterval(milliseconds); }
-        void ShowRunning(bool running) override;
-
-    private:
-        TForm1& form_;
-        // Built at the first fault and shown again for every one after it;
-        // a child of the window, which deletes it.
-        QMessageBox* error_box_ = nullptr;
-    };
-
     // Every control shows what the panel holds.
     void PanelChanged() override;
     void BuildControls();
@@ -143,10 +122,6 @@ private:
     void FormResize();
     void PostTick();
     void AddShortcuts();
-    // The animation's timer runs while it is switched on and somebody can
-    // see the window; the start button follows the switch alone.
-    void RunTimerWhileSeen();
-    bool Unseen() const;
     void SetPanelShown(bool shown);
     void FocusChanged(QWidget* now);
     void FitPanel();
@@ -161,20 +136,14 @@ private:
     GroupBoxStyle group_box_style_{scale_};
     ClockRandomSource random_;
     ControlPanel panel_;
-    Window window_{*this};
-    kaleidra::Scene scene_{panel_, window_, random_};
+    WindowVisibility visibility_{*this};
+    FormToolkit toolkit_{Timer1, gate_, visibility_};
+    kaleidra::Scene scene_{panel_, toolkit_, random_};
     // Everything the controls hand the panel and the scene passes here.
     RequestGate gate_{scene_};
     std::array<TSpinEdit*, 9> spins_{};
     std::array<QCheckBox*, 3> checks_{};
     bool tick_pending_ = false;
-    bool animating_ = false;
-    bool shown_once_ = false;
-    bool covered_ = false;
-    CoverWatch cover_watch_{[this](bool covered) {
-        covered_ = covered;
-        RunTimerWhileSeen();
-    }};
     QShortcut* escape_ = nullptr;
     // The panel's control that last had the focus.
     QPointer<QWidget> panel_focus_;

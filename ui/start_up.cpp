@@ -8,6 +8,8 @@
 
 #include <cstring>
 
+#include "ui/screen_reader_roles.h"
+
 namespace kaleidra {
 
 namespace {
@@ -55,6 +57,7 @@ void ChoosePlatform() {
 }
 
 bool SetUpToolkit(QCoreApplication& app) {
+    InstallScreenReaderRoles();
     auto* translator = new QTranslator(&app);
     if (!translator->load(QStringLiteral("qtbase_de"),
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {

@@ -24,8 +24,9 @@ void ChooseEventLoop();
 // decorates its clients (KDE's kwin) keeps the native window.
 void ChoosePlatform();
 
-// What the program asks of the toolkit before its first window: the toolkit's
-// own texts (context menus, standard buttons) in German, whatever the locale,
+// What the program asks of the toolkit before its first window: the roles a
+// screen reader announces (screen_reader_roles.h), and the toolkit's own
+// texts (context menus, standard buttons) in German, whatever the locale,
 // since every text of the program is German. True when the translation was
 // found; without it those few texts stay English.
 bool SetUpToolkit(QCoreApplication& app);

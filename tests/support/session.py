@@ -32,29 +32,19 @@ def xdo(*args, env=None):
     return run.stdout.strip()
 
 
+_thread_ns = {}  # (process, thread): its CPU time when last read
+
+
 def cpu_seconds(pid):
-    """Seconds on a CPU so far, all threads, those that have ended too. Live
-    threads count to the nanosecond; the process's own total (in clock ticks)
-    adds what ended threads used. A thread that ends while it is read counts
-    in the total."""
-    tick = os.sysconf("SC_CLK_TCK")
-
-    def ticks(path):  # utime + stime, after the command's name
-        with open(path) as f:
-            fields = f.read().rsplit(")", 1)[1].split()
-        return int(fields[11]) + int(fields[12])
-
-    total = ticks(f"/proc/{pid}/stat")
-    live_ns = live_ticks = 0
+    """Seconds on a CPU so far, all threads, to the nanosecond. A thread that
+    has ended (or ends while it is read) counts with its time when last read."""
     for task in os.listdir(f"/proc/{pid}/task"):
         try:
             with open(f"/proc/{pid}/task/{task}/schedstat") as f:
-                ns = int(f.read().split()[0])
-            live_ticks += ticks(f"/proc/{pid}/task/{task}/stat")
-            live_ns += ns
+                _thread_ns[pid, task] = int(f.read().split()[0])
         except (FileNotFoundError, ProcessLookupError):
             pass
-    return live_ns / 1e9 + max(0, total - live_ticks) / tick
+    return sum(ns for (p, _), ns in _thread_ns.items() if p == pid) / 1e9
 
 
 class Session:
@@ -65,6 +55,7 @@ class Session:
         self.work = tempfile.mkdtemp()
         os.chmod(self.work, 0o700)
         self.procs = []
+        self.pipes = []
         self.env = {k: v for k, v in os.environ.items() if k not in (
             "QT_QPA_PLATFORM", "QT_SCALE_FACTOR", "WAYLAND_DISPLAY", "XAUTHORITY", "DISPLAY")}
         self.env["XDG_RUNTIME_DIR"] = self.work
@@ -84,7 +75,9 @@ class Session:
                     "-nolisten", "tcp", "-noreset"], pass_fds=[w])
         os.close(w)
         display = os.read(r, 32).decode().strip()
-        os.close(r)
+        # Open while the server runs: Xvfb may write to it again, and dies of a
+        # closed pipe.
+        self.pipes.append(r)
         if not display:
             raise Failed("no X server can start here (Xvfb failed)")
 
@@ -126,4 +119,7 @@ class Session:
             except subprocess.TimeoutExpired:
                 p.kill()
         self.procs = []
+        for r in self.pipes:
+            os.close(r)
+        self.pipes = []
         shutil.rmtree(self.work, ignore_errors=True)

@@ -14,7 +14,6 @@
 #include <fstream>
 
 #include "core/control_defaults.h"
-#include "ui/desktop.h"
 #include "ui/main_window.h"
 #include "ui/start_up.h"
 
