@@ -6,12 +6,15 @@ cd "$(dirname "$0")/.."
 # A window needs a desktop session that answers; say so before installing or
 # building anything.
 no_session() {
+  local as_root=""
+  [ "$(id -u)" -eq 0 ] || as_root="sudo "
   cat >&2 <<MESSAGE
 Kaleidra needs a graphical desktop session (X11 or Wayland), and $1.
 Start it from a terminal on the desktop, or, on a machine without a screen,
-inside a virtual X server (xvfb-run comes with the Debian package xvfb):
-    apt-get install xvfb
-    xvfb-run -s "-screen 0 1600x1000x24" ./scripts/run.sh
+inside a virtual X server with a window manager, which opens the window
+maximised (xvfb-run comes with the Debian package xvfb):
+    ${as_root}apt-get update && ${as_root}apt-get install -y xvfb xauth openbox
+    xvfb-run -s "-screen 0 1600x1000x24" sh -c 'openbox & ./scripts/run.sh'
 MESSAGE
   exit 1
 }

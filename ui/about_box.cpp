@@ -15,8 +15,8 @@
 #include "core/view_transform.h"
 #include "kaleidra_version.h"
 #include "shapes/shape_library.h"
-#include "ui/window_placement.h"
 #include "ui/text_scale.h"
+#include "ui/window_placement.h"
 
 namespace kaleidra {
 

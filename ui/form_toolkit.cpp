@@ -34,8 +34,7 @@ protected:
 
 }  // namespace
 
-FormToolkit::FormToolkit(QTimer& timer, const RequestGate& gate,
-                         const WindowVisibility& visibility)
+FormToolkit::FormToolkit(QTimer& timer, const RequestGate& gate, const WindowVisibility& visibility)
     : timer_(timer), gate_(gate), visibility_(visibility) {}
 
 void FormToolkit::Show(QWidget& owner, DrawingArea& picture, QPushButton& start_button) {

@@ -239,26 +239,6 @@ void FailNextFrames(SceneRig& rig, int count) {
     };
 }
 
-void ExpectRecovered(const SceneRig& rig) {
-    EXPECT_TRUE(testing::AtDefaults(rig.panel));
-    EXPECT_EQ(rig.panel.RadioGroup1(), 0);
-    EXPECT_EQ(rig.panel.RadioGroup2(), 0);
-    EXPECT_TRUE(rig.panel.RadioButton1());
-    EXPECT_EQ(rig.scene.AngleX, 0);
-    EXPECT_EQ(rig.scene.AngleY, 0);
-    EXPECT_EQ(rig.scene.AngleZ, 0);
-    EXPECT_EQ(rig.scene.SwitchCounter, 0);
-    EXPECT_EQ(rig.scene.ShapeNo, 1);
-    EXPECT_FALSE(rig.scene.NewShape);
-    EXPECT_FALSE(rig.scene.Busy);
-    EXPECT_EQ(rig.scene.MorphSet, PointSet{});
-    for (int i = 1; i <= kPointCount; ++i) {
-        ASSERT_EQ(rig.scene.ShapeSet[i], (Point3D{-55, -55, -55})) << "shape 1 rebuilt";
-    }
-    EXPECT_TRUE(rig.toolkit.timer_enabled);
-    EXPECT_EQ(rig.toolkit.caption, "STOP");
-}
-
 void MessUpEverything(SceneRig& rig) {
     rig.panel.Set(SpinField::SpinEdit1, 9);
     rig.panel.Set(SpinField::SpinEdit2, 40);
@@ -291,7 +271,7 @@ TEST(Recovery, AFaultShowsTheBoxOnceAndRestoresEverything) {
     EXPECT_EQ(rig.toolkit.error_boxes, 1);
     EXPECT_TRUE(timer_off_during_box);
     EXPECT_EQ(caption_during_box, "START");
-    ExpectRecovered(rig);
+    EXPECT_TRUE(testing::Recovered(rig));
 }
 
 TEST(Recovery, AlsoRestartsAnAnimationThatWasStoppedBeforeTheFault) {
@@ -304,7 +284,7 @@ TEST(Recovery, AlsoRestartsAnAnimationThatWasStoppedBeforeTheFault) {
     FailNextFrames(rig, 1);
     rig.scene.Modell_Ausgabe();  // a frame from a change handler while stopped
     EXPECT_EQ(rig.toolkit.error_boxes, 1);
-    ExpectRecovered(rig);
+    EXPECT_TRUE(testing::Recovered(rig));
 }
 
 TEST(Recovery, AFaultInsideTheRecoverysOwnResetStillEndsRunning) {
@@ -316,7 +296,7 @@ TEST(Recovery, AFaultInsideTheRecoverysOwnResetStillEndsRunning) {
     rig.scene.Modell_Ausgabe();
     EXPECT_EQ(rig.toolkit.error_boxes, 2);
     EXPECT_EQ(rig.panel.handler_frames, 1) << "the background's";
-    ExpectRecovered(rig);  // a plain toggle at the end would have left "START"
+    EXPECT_TRUE(testing::Recovered(rig));  // a plain toggle at the end would have left "START"
 }
 
 TEST(Recovery, AnUnfinishedFrameLeavesItsPictureAndViewsUntilTheNextFrame) {

@@ -89,6 +89,9 @@ long long TicksFromEnvironment() {
 // The faults the run forces in, in turn.
 enum class Fault { CameraDivision, CameraZeroByZero, CameraWrapped, GrowOverflow };
 constexpr int kFaultKinds = 4;
+// The camera position whose distance 10 * p + 130 wraps to exactly 0 in 32
+// bits: 10 p = -130 (mod 2^32), so p = -13 (mod 2^31).
+constexpr long long kPositionWrappingToZero = (1LL << 31) - 13;
 constexpr long long kTicksBetweenFaults = 5000;
 // A grow that has not overflowed by then has been undone by something else.
 constexpr long long kGrowEpisodeLimit = 6000;
@@ -290,7 +293,8 @@ private:
         panel.SelectEffect(Pick(kEffectChroma));  // a colour pair: "Basis" stays enabled
         panel.ChooseDirekt(true);
         panel.Type(SpinField::SpinEdit3, kind == Fault::CameraZeroByZero ? "0" : "7");
-        panel.Type(SpinField::SpinEdit8, kind == Fault::CameraWrapped ? "2147483635" : "-13");
+        panel.Type(SpinField::SpinEdit8,
+                   kind == Fault::CameraWrapped ? std::to_string(kPositionWrappingToZero) : "-13");
     }
 
     // Shape 13 due on every frame until the coordinates overflow; the change

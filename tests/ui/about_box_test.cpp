@@ -171,17 +171,5 @@ TEST(AboutBox, PictureIsAnAnaglyphCloudOnATransparentGroundCrispAtEveryScale) {
 
 // Saves a picture of the dialog for a person to look at, when asked to:
 // KALEIDRA_ABOUT_SCREENSHOT=path.png.
-TEST(AboutBox, SavesAPictureWhenAsked) {
-    const QByteArray path = qgetenv("KALEIDRA_ABOUT_SCREENSHOT");
-    if (path.isEmpty()) GTEST_SKIP() << "set KALEIDRA_ABOUT_SCREENSHOT to save a picture";
-    TAboutBox box;
-    bool saved = false;
-    RunModal(box, [&] {
-        saved = box.grab().save(QString::fromLocal8Bit(path));
-        box.OKButton->click();
-    });
-    EXPECT_TRUE(saved);
-}
-
 }  // namespace
 }  // namespace kaleidra
