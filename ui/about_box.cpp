@@ -105,7 +105,8 @@ QImage ProgramPicture(double device_pixel_ratio) {
     const int height = static_cast<int>(std::ceil(kPictureHeight * scale));
     raster.Resize(width, height);
     // Tilted towards the viewer, so the rings show their depth.
-    DrawStill(cloud, -20, 0, 0, panel, raster);
+    // A picture cut short by a fault would be half a picture: none then.
+    if (!DrawStill(cloud, -20, 0, 0, panel, raster)) return QImage();
 
     QImage picture(width, height, QImage::Format_ARGB32);
     // The bottom-left pixel names the colour that is see-through.

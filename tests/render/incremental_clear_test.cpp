@@ -20,24 +20,22 @@
 namespace kaleidra {
 namespace {
 
+using testing::FrameSettings;
 using testing::Surface;
 
-struct Settings {
-    double CameraDistance = 130.0;
-    double EyeOffset = 4.0;
-    int RadioGroup1 = 0;
-    int RadioGroup2 = 0;
-    int SpinEdit9 = 0;
-    int SpinEdit4 = 4;
-    bool CheckBox3 = true;
-};
+// The settings of a steady frame: the default base, size 4 by depth.
+FrameSettings Steady() {
+    FrameSettings k;
+    k.EyeOffset = 4.0;
+    k.SpinEdit4 = 4;
+    k.CheckBox3 = true;
+    return k;
+}
 
 // Draws one frame as the frame procedure does; a fault ends it where it
 // arises, and is reported.
-bool Render(RasterSurface& s, const PointSet& v1, const PointSet& v2, const Settings& k) {
-    const FrameInput in{
-        v1,          v2,          k.CameraDistance, k.EyeOffset, k.RadioGroup1, k.RadioGroup2,
-        k.SpinEdit9, k.SpinEdit4, k.CheckBox3};
+bool Render(RasterSurface& s, const PointSet& v1, const PointSet& v2, const FrameSettings& k) {
+    const FrameInput in = k.Of(v1, v2);
     try {
         if (IsDepthColourEffect(in.RadioGroup2)) {
             Anzeige_Chroma(s, in);
@@ -129,8 +127,8 @@ public:
         }
     }
 
-    Settings AnySettings() {
-        Settings k;
+    FrameSettings AnySettings() {
+        FrameSettings k;
         k.CameraDistance = Chance(0.8) ? 130.0 : Real(20, 400);
         k.EyeOffset = Chance(0.5) ? 4.0 : Real(-20, 20);
         k.RadioGroup1 = Chance(0.1) ? Int(-1, 2) : Int(0, 1);
@@ -143,7 +141,7 @@ public:
 
     // A cloud about the centre, with points near and behind the camera, far
     // outside the area, and now and then one whose pixel cannot be rounded.
-    void Points(PointSet& v1, PointSet& v2, const Settings& k) {
+    void Points(PointSet& v1, PointSet& v2, const FrameSettings& k) {
         const bool fault = Chance(0.1);
         const int faulty = Int(1, kPointCount);
         for (int i = 1; i <= kPointCount; ++i) {
@@ -216,7 +214,7 @@ TEST(IncrementalClear, RandomFramesMatchAFullClearAndRedrawPixelForPixel) {
             ASSERT_TRUE(ShownIs(shown, image));
         }
 
-        const Settings k = random.AnySettings();
+        const FrameSettings k = random.AnySettings();
         random.Points(v1, v2, k);
         // A negative size keeps the pen width the previous stroke left.
         fresh.SetPenWidth(image.PenWidth());
@@ -253,7 +251,7 @@ struct BigFrame {
     RasterSurface image;
     PointSet v1;
     PointSet v2;
-    Settings k;
+    FrameSettings k = Steady();
 };
 
 TEST(IncrementalClear, ASteadyFrameRewritesOnlyTheCrosses) {
@@ -335,7 +333,7 @@ TEST(IncrementalClear, EveryKindOfEarlierWriteIsClearedAway) {
         v1[i] = {(i % 10) * 20.0 - 90, (i / 10) * 15.0 - 70, (i % 7) * 10.0 - 30};
         v2[i] = {v1[i].x - 6, v1[i].y, v1[i].z};
     }
-    Settings k;
+    FrameSettings k = Steady();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         RasterSurface image = Surface(64, 48);

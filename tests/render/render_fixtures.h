@@ -54,7 +54,22 @@ inline Colour Rgb(unsigned r, unsigned g, unsigned b) {
 // A frame in which every point sits at the camera and so is hidden: a test
 // sees only the points it places. Settings start at black, "Rot/Cyan", no
 // plane shift, size 1 without depth sizing.
-struct TestFrame {
+struct FrameSettings {
+    FrameInput Of(const PointSet& View1Set, const PointSet& View2Set) const {
+        return {View1Set,    View2Set,  CameraDistance, EyeOffset, RadioGroup1,
+                RadioGroup2, SpinEdit9, SpinEdit4,      CheckBox3};
+    }
+
+    double CameraDistance = 130.0;
+    double EyeOffset = 0.0;
+    int RadioGroup1 = 0;
+    int RadioGroup2 = 0;
+    int SpinEdit9 = 0;
+    int SpinEdit4 = 1;
+    bool CheckBox3 = false;
+};
+
+struct TestFrame : FrameSettings {
     TestFrame() {
         for (int i = 1; i <= kPointCount; ++i) {
             View1Set[i].z = CameraDistance;
@@ -66,21 +81,10 @@ struct TestFrame {
         View2Set[i] = second;
     }
     void Place(int i, Point3D both) { Place(i, both, both); }
-
-    FrameInput Input() const {
-        return {View1Set,    View2Set,  CameraDistance, EyeOffset, RadioGroup1,
-                RadioGroup2, SpinEdit9, SpinEdit4,      CheckBox3};
-    }
+    FrameInput Input() const { return Of(View1Set, View2Set); }
 
     PointSet View1Set;
     PointSet View2Set;
-    double CameraDistance = 130.0;
-    double EyeOffset = 0.0;
-    int RadioGroup1 = 0;
-    int RadioGroup2 = 0;
-    int SpinEdit9 = 0;
-    int SpinEdit4 = 1;
-    bool CheckBox3 = false;
 };
 
 // On an 8 x 8 surface (centre 4, 4; scale 1/40) the scene point of pixel
