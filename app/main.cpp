@@ -24,6 +24,8 @@ void ExitOnFatal(QtMsgType type, const QMessageLogContext& context, const QStrin
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    if (const int answered = kaleidra::AnswerCommandLine(argc, argv); answered >= 0)
+        return answered;
     kaleidra::ChooseEventLoop();
     kaleidra::ChoosePlatform();
     qInstallMessageHandler(ExitOnFatal);

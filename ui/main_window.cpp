@@ -1,12 +1,16 @@
 #include "ui/main_window.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
 #include <QFontDatabase>
 #include <QKeyEvent>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QScrollBar>
 #include <QWindow>
+
+#include "ui/picture_export.h"
 
 namespace kaleidra {
 
@@ -234,7 +238,8 @@ void TForm1::ConnectHandlers() {
 }
 
 // Additions for the keyboard: Escape brings the panel back after "Vollbild",
-// F11 toggles it as a press on the picture does, Ctrl+Q closes the window.
+// F11 toggles it as a press on the picture does, Ctrl+Q closes the window,
+// Ctrl+S saves the picture and Ctrl+C copies it.
 void TForm1::AddShortcuts() {
     escape_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     escape_->setEnabled(false);  // only while the panel is hidden
@@ -243,6 +248,11 @@ void TForm1::AddShortcuts() {
             &TForm1::Image1MouseDown);
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this), &QShortcut::activated, this,
             &QWidget::close);
+    // A field being edited takes Ctrl+C for its own text before this shortcut.
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this), &QShortcut::activated, this,
+            &TForm1::SavePictureAs);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_C), this), &QShortcut::activated, this,
+            &TForm1::CopyPicture);
 }
 
 // ---------------------------------------------------------------- start-up
@@ -386,7 +396,8 @@ void TForm1::NameForScreenReaders() {
     Image1->setAccessibleName(QStringLiteral("Anzeige"));
     Image1->setAccessibleDescription(
         QStringLiteral("Die Punktwolke in 3D als Anaglyphenbild; ein Mausklick blendet das "
-                       "Steuerungspanel aus oder ein"));
+                       "Steuerungspanel aus oder ein; Strg+S speichert das Bild, Strg+C kopiert "
+                       "es"));
 }
 
 // ---------------------------------------------------------------- handlers
@@ -445,6 +456,43 @@ void TForm1::Button2Click() {
 
 void TForm1::Button3Click() {
     scene_.Standardwerte();
+}
+
+// ---------------------------------------------------------------- the picture
+
+QImage TForm1::Picture() const {
+    const QStringList effects = EffectItems();
+    return PictureOf(scene_.Image1, effects.value(panel_.RadioGroup2()));
+}
+
+// The picture of the moment of the key; the animation goes on behind the dialog.
+void TForm1::SavePictureAs() {
+    const QImage picture = Picture();
+    const QString path =
+        QFileDialog::getSaveFileName(this, QStringLiteral("Bild speichern"), SuggestedPicturePath(),
+                                     QStringLiteral("PNG-Bilder (*.png)"));
+    if (!path.isEmpty()) SavePictureTo(picture, path);
+}
+
+// Says where the file went, or why it did not, in a box that a screen reader
+// announces and that does not hold up the animation.
+bool TForm1::SavePictureTo(const QImage& picture, const QString& path) {
+    const QString reason = SavePicture(picture, path);
+    const bool saved = reason.isEmpty();
+    auto* box = new QMessageBox(
+        saved ? QMessageBox::Information : QMessageBox::Warning,
+        saved ? QStringLiteral("Bild gespeichert") : QStringLiteral("Bild nicht gespeichert"),
+        saved ? QStringLiteral("Das Bild ist gespeichert als\n%1").arg(path)
+              : QStringLiteral("Das Bild ließ sich nicht als\n%1\nspeichern: %2").arg(path, reason),
+        QMessageBox::Ok, this);
+    box->button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+    return saved;
+}
+
+void TForm1::CopyPicture() {
+    QApplication::clipboard()->setImage(Picture());
 }
 
 // The picture fills the client area. The window's size here is already

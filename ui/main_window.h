@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
@@ -102,6 +103,16 @@ public slots:
     // The panel back after "Vollbild", the focus on "Vollbild" again: the
     // keyboard's way back (Escape).
     void ShowPanelAgain();
+    // Ctrl+S: the picture of this moment, saved where the user chooses.
+    void SavePictureAs();
+    // Ctrl+C: the picture of this moment, to the clipboard as an image.
+    void CopyPicture();
+
+public:
+    // The picture as the drawing area shows it now, in the raster's pixels.
+    QImage Picture() const;
+    // Saves it as a PNG and tells the user where it went or why it did not.
+    bool SavePictureTo(const QImage& picture, const QString& path);
 
 signals:
     // "Info" was pressed; the info box listens.

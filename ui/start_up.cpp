@@ -2,11 +2,15 @@
 
 #include <wayland-client.h>
 #include <xcb/xcb.h>
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include <cstdio>
 #include <cstring>
+
+#include "kaleidra_version.h"
 
 #include "ui/screen_reader_roles.h"
 
@@ -43,7 +47,72 @@ bool XServerAtHand() {
     return usable;
 }
 
+constexpr const char* kUsage =
+    "Aufruf: kaleidra [Optionen]\n"
+    "Zeigt eine Punktwolke in 3D für Anaglyphenbrillen (Rot/Cyan und andere).\n"
+    "\n"
+    "Optionen:\n"
+    "  -h, --help     diese Hilfe zeigen und beenden\n"
+    "  -v, --version  Namen und Version zeigen und beenden\n"
+    "\n"
+    "Tasten im Fenster:\n"
+    "  Strg+S  Bild speichern         Strg+C  Bild kopieren\n"
+    "  F11     Steuerungspanel aus- und einblenden\n"
+    "  Esc     Steuerungspanel nach \"Vollbild\" zurückholen\n"
+    "  Strg+Q  beenden\n";
+
+// The toolkit's own options, which it takes from the command line itself;
+// those that take a value come first.
+constexpr const char* kToolkitOptionsWithValue[] = {"platform",      "platformpluginpath",
+                                                    "platformtheme", "plugin",
+                                                    "qmljsdebugger", "qwindowgeometry",
+                                                    "qwindowicon",   "qwindowtitle",
+                                                    "session",       "display",
+                                                    "geometry",      "style",
+                                                    "stylesheet",    "name",
+                                                    "title",         "visual",
+                                                    "cmap",          "ncols"};
+constexpr const char* kToolkitSwitches[] = {"reverse", "widgetcount", "nograb",
+                                            "dograb",  "sync",        "testability"};
+
 }  // namespace
+
+int AnswerCommandLine(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
+    parser.addOption(help);
+    parser.addOption(version);
+    for (const char* name : kToolkitOptionsWithValue)
+        parser.addOption(QCommandLineOption(QString::fromLatin1(name), {}, QStringLiteral("x")));
+    for (const char* name : kToolkitSwitches)
+        parser.addOption(QCommandLineOption(QString::fromLatin1(name)));
+    if (!parser.parse(arguments) || !parser.positionalArguments().isEmpty()) {
+        const QString what = !parser.unknownOptionNames().isEmpty()
+                                 ? QStringLiteral("unbekannte Option \"%1\"")
+                                       .arg(parser.unknownOptionNames().constFirst())
+                             : !parser.positionalArguments().isEmpty()
+                                 ? QStringLiteral("unerwartetes Argument \"%1\"")
+                                       .arg(parser.positionalArguments().constFirst())
+                                 : QStringLiteral("Option ohne Wert");
+        std::fprintf(stderr, "kaleidra: %s. \"kaleidra --help\" zeigt, was geht.\n",
+                     qPrintable(what));
+        return 2;
+    }
+    if (parser.isSet(help)) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    if (parser.isSet(version)) {
+        std::printf("Kaleidra %s\n", kFileVersion);
+        return 0;
+    }
+    return -1;
+}
 
 void ChooseEventLoop() {
     if (!qEnvironmentVariableIsSet("QT_NO_GLIB")) qputenv("QT_NO_GLIB", "1");

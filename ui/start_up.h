@@ -6,6 +6,12 @@ namespace kaleidra {
 
 // What the program settles before the toolkit starts.
 
+// The command line, answered before any window or display: --help and
+// --version print and give 0, an unknown option or an argument prints why
+// and gives 2. The toolkit's own options (-platform, -display, ...) pass.
+// -1: no answer, the program starts.
+int AnswerCommandLine(int argc, char* argv[]);
+
 // Qt's own event loop instead of glib's. A frame passes through the loop
 // three times (the timer, the tick, the repaint), and each pass through
 // glib's runs prepare, check and dispatch over every source under its locks:

@@ -394,6 +394,24 @@ used = (app.cpu_seconds() - before) / 5
 check(f"covered by another window, it uses {used:.3%} of a core (at most 0.2 %)", used <= 0.002)
 cover.kill()
 
+app.click("STOP")  # a still picture, so that the screen shows what was saved
+need(wait_for(10, lambda: not app.running()), "STOP stopped the animation")
+saved = os.path.join(WORK, "gespeichert.png")
+xdo("key", "ctrl+s")
+need(wait_for(10, lambda: frame_of("Bild speichern")), "Ctrl+S opened the save dialog")
+xdo("key", "ctrl+a", "type", "--", saved)
+xdo("key", "Return")
+need(wait_for(10, lambda: frame_of("Bild gespeichert")), "the program said where the file went")
+xdo("key", "Return")
+need(wait_for(10, lambda: not frame_of("Bild gespeichert")), "the box closed")
+x, y, w, h = app.extents("Anzeige")
+raw = subprocess.run(["convert", saved, "-depth", "8", "rgb:-"], capture_output=True).stdout
+px = shot()
+differ = sum(tuple(raw[(j * w + i) * 3:(j * w + i) * 3 + 3]) != px(x + i, y + j)
+             for j in range(0, h, 3) for i in range(300, w, 3)) if len(raw) == w * h * 3 else -1
+check(f"Ctrl+S saves through the dialog the picture the window shows ({differ} pixels differ)",
+      differ == 0)
+
 xdo("key", "ctrl+q")
 check("Ctrl+Q closes the program", wait_for(10, lambda: app.proc.poll() is not None))
 

@@ -3,14 +3,18 @@
 #include <unistd.h>
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
+#include <QDir>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QTranslator>
 #include <cmath>
+#include <cstring>
 #include <fstream>
 
 #include "core/control_defaults.h"
@@ -395,6 +399,50 @@ TEST_F(MainWindowTest, AThousandErrorBoxesShareOneBoxAndKeepMemoryFlat) {
 }
 
 // The recovery's box, as the user meets it: closed with its one button.
+// Ctrl+S and Ctrl+C keep the raster's own pixels (run once more at 150 %); a
+// file that cannot be written says so and leaves nothing behind; a field
+// being edited keeps Ctrl+C for its text.
+TEST_F(MainWindowTest, SavedAndCopiedPicturesAreTheRastersPixels) {
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    form.scene().Modell_Ausgabe();
+    const RasterSurface& raster = form.scene().Image1;
+    const QImage picture = form.Picture();
+    ASSERT_EQ(picture.size(), QSize(raster.Width(), raster.Height()));
+    for (int y = 0; y < raster.Height(); ++y)
+        ASSERT_EQ(
+            std::memcmp(picture.constScanLine(y), raster.Bits() + std::size_t(y) * raster.Width(),
+                        std::size_t(raster.Width()) * 4),
+            0)
+            << y;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("bild.png"));
+    ASSERT_TRUE(form.SavePictureTo(picture, path));
+    const QImage saved(path);
+    EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32), picture);
+    EXPECT_EQ(saved.text(QStringLiteral("Software")), QStringLiteral("Kaleidra 2.1.0.0"));
+    EXPECT_EQ(saved.text(QStringLiteral("Effekt")), QStringLiteral("Rot/Cyan"));
+    const QString unwritable = dir.filePath(QStringLiteral("fehlt/bild.png"));
+    EXPECT_FALSE(form.SavePictureTo(picture, unwritable));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("bild.png")});
+    bool told = false;
+    for (QMessageBox* box : form.findChildren<QMessageBox*>()) {
+        told = told || (box->isVisible() && box->text().contains(unwritable));
+        box->accept();
+    }
+    EXPECT_TRUE(told) << "a box names the file that could not be written";
+
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    form.Image1->setFocus();
+    QTest::keyClick(form.Image1, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), picture);
+    form.SpinEdit4->setFocus();
+    form.SpinEdit4->selectAll();
+    QTest::keyClick(form.SpinEdit4, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("4"));
+}
+
 TEST_F(MainWindowTest, AFailingFrameShowsTheErrorBoxAndRestoresTheDefaults) {
     QString title;
     QString text;
