@@ -28,9 +28,9 @@ QString SavePicture(const QImage& picture, const QString& path) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return file.errorString();
     if (!picture.save(&file, "PNG")) {
-        const QString reason = file.error() != QFileDevice::NoError
-                                   ? file.errorString()
-                                   : QStringLiteral("Das Bild ließ sich nicht schreiben.");
+        QString reason = file.error() != QFileDevice::NoError
+                             ? file.errorString()
+                             : QStringLiteral("Das Bild ließ sich nicht schreiben.");
         file.cancelWriting();
         return reason;
     }
