@@ -39,8 +39,9 @@ QString SavePicture(const QImage& picture, const QString& path) {
 }
 
 QString SuggestedPicturePath() {
+    // The desktop's pictures folder, or the home folder where there is none yet.
     QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    if (folder.isEmpty()) folder = QDir::homePath();
+    if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
     const QString name =
         QDateTime::currentDateTime().toString(QStringLiteral("'Kaleidra-'yyyy-MM-dd-HHmmss'.png'"));
     return QDir(folder).filePath(name);
