@@ -173,7 +173,7 @@ void TAboutBox::BuildComponents() {
     Version->resize(std::max(Version->width(), Version->sizeHint().width()), Version->height());
 
     Dateiversion = new QLabel(Panel1);
-    Dateiversion->move(Design(8, 72, 0, 0).topLeft());
+    Dateiversion->move(Scaled(8, scale_), Scaled(72, scale_));
 
     Bevel1 = new TBevel(TBevel::Shape::BottomLine, TBevel::Style::Raised, Panel1);
     Bevel1->setGeometry(Design(8, 104, 217, 8));
@@ -183,7 +183,7 @@ void TAboutBox::BuildComponents() {
 
     Copyright = new QLabel(QStringLiteral("© 2026 Kaleidra"), Panel1);
     Copyright->setFont(DialogFont(Scaled(13, scale_)));
-    Copyright->move(Design(64, 128, 0, 0).topLeft());
+    Copyright->move(Scaled(64, scale_), Scaled(128, scale_));
     Copyright->adjustSize();
 
     ProgramIcon = new QLabel(Panel1);

@@ -188,7 +188,7 @@ TSpinEdit* TForm1::AddSpin(QWidget* box, SpinField field, int left, int top) {
 
 QLabel* TForm1::AddLabel(QWidget* box, int left, int top) {
     auto* label = new QLabel(box);
-    label->move(Design(left, top, 0, 0).topLeft());
+    label->move(Scaled(left, scale_), Scaled(top, scale_));
     return label;
 }
 
@@ -294,7 +294,7 @@ void TForm1::FitPanel() {
     const bool scrolls = height() < tall;
     const int bar = scrolls ? PanelScroll->verticalScrollBar()->sizeHint().width() : 0;
     PanelScroll->setGeometry(0, 0, GroupBox1->width() + bar, std::min(tall, height()));
-    if (GroupBox6->y() == 0) GroupBox6->move(Design(128, 0, 0, 0).x() + bar, 0);
+    if (GroupBox6->y() == 0) GroupBox6->move(Scaled(128, scale_) + bar, 0);
     const QRect panel = QRect(QPoint(), GroupBox1->size()) | GroupBox6->geometry();
     const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
     const int room = screen()

@@ -11,7 +11,7 @@ window from the window manager's own properties. Exit 1 when a check fails,
 import atexit, glob, os, re, shutil, subprocess, sys, time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
-from session import Failed, Session, wait_for  # noqa: E402
+from session import Failed, Report, Session, wait_for  # noqa: E402
 
 APP = os.path.realpath(sys.argv[1])
 TOOLS = ["Xvfb", "mutter", "Xwayland", "xdotool", "xprop", "import", "dbus-daemon",
@@ -22,22 +22,11 @@ if missing:
     sys.exit(77)
 
 WIDTH, HEIGHT = 1600, 1000
-failures = []
+report = Report("gnome")
+check, need = report.check, report.need
 session = Session()
 WORK = session.work
 atexit.register(session.close)
-
-
-def check(name, ok):
-    print(f"gnome: {'PASS' if ok else 'FAIL'}: {name}", flush=True)
-    if not ok:
-        failures.append(name)
-
-
-def need(ok, what):
-    if not ok:
-        print(f"gnome: FAIL: {what}; the session cannot go on")
-        sys.exit(1)
 
 
 try:
@@ -160,5 +149,4 @@ find("Position").queryEditableText().setTextContents("-13")  # camera distance 0
 check("the error box is centred", wait_for(10, centred))
 check("the error box offers no minimise or maximise", wait_for(10, lambda: fixed("Fehler")))
 
-print(f"gnome: {len(failures)} checks failed" if failures else "gnome: passed")
-sys.exit(1 if failures else 0)
+report.finish()

@@ -10,7 +10,7 @@ PASS or FAIL; exit 1 when one fails, 77 (skipped) when a tool is missing.
 import atexit, os, random, shutil, subprocess, sys, tempfile, time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
-from session import Failed, Session, cpu_seconds, wait_for, xdo  # noqa: E402
+from session import Failed, Report, Session, cpu_seconds, wait_for, xdo  # noqa: E402
 
 APP = os.path.realpath(sys.argv[1])
 RANDOM_SECONDS = float(sys.argv[2]) if len(sys.argv) > 2 else 20
@@ -26,34 +26,15 @@ if missing:
     sys.exit(77)
 
 WIDTH, HEIGHT = 1600, 1000  # the screen
-failures = []
+report = Report("session")
+check, need = report.check, report.need
 session = Session()
 WORK = session.work
 atexit.register(session.close)
 
 
-def stop_on_failed(kind, value, trace):  # a step that cannot go on fails the session
-    if kind is not Failed:
-        return sys.__excepthook__(kind, value, trace)
-    print(f"session: FAIL: {value}; the session cannot go on", flush=True)
-
-
-sys.excepthook = stop_on_failed
-
-
 def start(args, env=None, **kw):
     return session.start(args, env=env or dict(os.environ), **kw)
-
-
-def check(name, ok):
-    print(f"session: {'PASS' if ok else 'FAIL'}: {name}", flush=True)
-    if not ok:
-        failures.append(name)
-
-
-def need(ok, what):
-    if not ok:
-        raise Failed(what)
 
 
 # ------------------------------------------------------------ X, bus, window manager
@@ -734,5 +715,4 @@ if shutil.which("weston") and shutil.which("weston-screenshooter"):
 else:
     print("session: SKIPPED: weston is missing, no Wayland check")
 
-print(f"session: {len(failures)} checks failed" if failures else "session: passed")
-sys.exit(1 if failures else 0)
+report.finish()

@@ -3,11 +3,41 @@ server of their own, the session and accessibility buses, a window manager,
 checked xdotool calls, bounded waits that fail with their reason, and the CPU
 time of a process."""
 
-import os, shutil, socket, subprocess, tempfile, time
+import os, shutil, socket, subprocess, sys, tempfile, time
 
 
 class Failed(Exception):
     """A step that cannot go on; the message says what was seen."""
+
+
+class Report:
+    """PASS and FAIL lines under one name. A step that cannot go on (Failed)
+    ends the run as a failure with its reason; finish() ends it with status 1
+    when a check failed."""
+
+    def __init__(self, name):
+        self.name, self.failures = name, []
+        sys.excepthook = self._stop
+
+    def _stop(self, kind, value, trace):
+        if kind is not Failed:
+            return sys.__excepthook__(kind, value, trace)
+        print(f"{self.name}: FAIL: {value}; the session cannot go on", flush=True)
+
+    def check(self, what, ok):
+        print(f"{self.name}: {'PASS' if ok else 'FAIL'}: {what}", flush=True)
+        if not ok:
+            self.failures.append(what)
+
+    @staticmethod
+    def need(ok, what):
+        if not ok:
+            raise Failed(what)
+
+    def finish(self):
+        failed = len(self.failures)
+        print(f"{self.name}: {failed} checks failed" if failed else f"{self.name}: passed")
+        sys.exit(1 if failed else 0)
 
 
 def wait_for(seconds, condition):
