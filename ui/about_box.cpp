@@ -2,7 +2,6 @@
 
 #include <qdrawutil.h>
 #include <QDesktopServices>
-#include <QFontDatabase>
 #include <QPainter>
 #include <QPalette>
 #include <QPixmap>
@@ -44,17 +43,6 @@ double Luminance(const QColor& colour) {
            0.0722 * linear(colour.blueF());
 }
 
-// The classic faces of the dialog are not found on Linux; the desktop's
-// sans-serif face at the same pixel heights keeps the designed geometry.
-QFont DialogFont(int pixels, bool bold = false, bool underline = false) {
-    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    font.setUnderline(underline);
-    return font;
-}
-
 void SetTextColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
     QPalette palette = widget->palette();
     palette.setColor(role, colour);
@@ -69,7 +57,8 @@ QString LinkCaption() {
 }
 
 QFont LinkFont(const QString& caption, int room, double scale) {
-    QFont font = DialogFont(Scaled(12, scale), true, true);
+    QFont font = DesignFont(Scaled(12, scale), true);
+    font.setUnderline(true);
     // Hinted glyphs do not narrow in proportion: step down until it fits.
     for (int stretch = 100; stretch > 50; --stretch) {
         font.setStretch(stretch);
@@ -144,7 +133,7 @@ void TBevel::paintEvent(QPaintEvent*) {
 
 TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent), scale_(TextScale()) {
     setWindowTitle(QStringLiteral("Info"));
-    setFont(DialogFont(Scaled(11, scale_)));
+    setFont(DesignFont(Scaled(11, scale_)));
     setFixedSize(Design(0, 0, kClientWidth, kClientHeight).size());
     // A fixed size: a title and a close button, nothing to minimise or maximise.
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
@@ -164,11 +153,11 @@ void TAboutBox::BuildComponents() {
 
     ProductName = new QLabel(QStringLiteral("Kaleidra"), Panel1);
     ProductName->setGeometry(Design(8, 8, 203, 32));
-    ProductName->setFont(DialogFont(Scaled(27, scale_)));
+    ProductName->setFont(DesignFont(Scaled(27, scale_)));
 
     Version = new QLabel(QStringLiteral("Version 2.1"), Panel1);
     Version->setGeometry(Design(8, 48, 70, 16));
-    Version->setFont(DialogFont(Scaled(13, scale_), true));
+    Version->setFont(DesignFont(Scaled(13, scale_), true));
     // Linux faces run wider than the one the 70 pixels were measured for.
     Version->resize(std::max(Version->width(), Version->sizeHint().width()), Version->height());
 
@@ -182,7 +171,7 @@ void TAboutBox::BuildComponents() {
     Bevel2->setGeometry(Design(56, 120, 121, 97));
 
     Copyright = new QLabel(QStringLiteral("© 2026 Kaleidra"), Panel1);
-    Copyright->setFont(DialogFont(Scaled(13, scale_)));
+    Copyright->setFont(DesignFont(Scaled(13, scale_)));
     Copyright->move(Scaled(64, scale_), Scaled(128, scale_));
     Copyright->adjustSize();
 
@@ -193,7 +182,6 @@ void TAboutBox::BuildComponents() {
 
     Internet = new QPushButton(Panel1);
     Internet->setGeometry(Design(56, 240, 121, 57));
-    Internet->setFont(DialogFont(Scaled(12, scale_), true, true));
     Internet->setCursor(Qt::PointingHandCursor);
     Internet->setAutoDefault(false);  // Enter belongs to "OK"
     Internet->setToolTip(QString::fromLatin1(kWebAddress));

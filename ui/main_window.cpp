@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFileDialog>
-#include <QFontDatabase>
 #include <QKeyEvent>
 #include <QResizeEvent>
 #include <QScreen>
@@ -41,24 +40,16 @@ QColor ButtonFace() {
     return QApplication::palette().color(QPalette::Window);
 }
 
-// Fixed pixel sizes keep the designed geometry whatever the desktop's font.
 // Linux sans-serif faces run wider than the classic 11-pixel face the panel
 // was laid out for; a slightly narrowed face keeps "Zufall Objekte" within
 // its 89-pixel check box.
-QFont PanelFont(int pixels, bool bold) {
-    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    if (!bold) font.setStretch(85);
-    return font;
-}
+constexpr int kPanelStretch = 85;
 
 }  // namespace
 
 TForm1::TForm1() {
     setWindowTitle(QStringLiteral("Kaleidra"));
-    setFont(PanelFont(Scaled(11, scale_), false));
+    setFont(DesignFont(Scaled(11, scale_), false, kPanelStretch));
     setGeometry(kDesignGeometry);
     BuildControls();
     toolkit_.Show(*this, *Image1, *StartButton);
@@ -153,13 +144,10 @@ void TForm1::BuildControls() {
     StartButton = AddButton(GroupBox6, 16);
     StartButton->setObjectName(QStringLiteral("StartButton"));
     StartButton->setText(QStringLiteral("Start"));
-    StartButton->setFont(PanelFont(Scaled(13, scale_), true));
+    StartButton->setFont(DesignFont(Scaled(13, scale_), true));
     Button2 = AddButton(GroupBox6, 48);
-    Button2->setText(QStringLiteral("Vollbild"));
     Button3 = AddButton(GroupBox6, 80);
-    Button3->setText(QStringLiteral("Standard"));
     Button1 = AddButton(GroupBox6, 112);
-    Button1->setText(QStringLiteral("Info"));
 
     // The two boxes keep the button face while the window takes the background colour.
     for (QGroupBox* box : {GroupBox1, GroupBox6}) {
@@ -312,9 +300,7 @@ QRect TForm1::Design(int left, int top, int width, int height) const {
 void TForm1::Sprache_Init() {
     setAttribute(Qt::WA_AlwaysShowToolTips);
     RadioGroup1->setTitle(QStringLiteral(" Hintergrund "));
-    RadioGroup1->SetItems(BackgroundItems());
     RadioGroup2->setTitle(QStringLiteral(" Anaglyph | Effekt "));
-    RadioGroup2->SetItems(EffectItems());
     RadioButton1->setText(QStringLiteral("parallel"));
     RadioButton2->setText(QStringLiteral("direkt"));
     GroupBox2->setTitle(QStringLiteral(" Geschwindigkeit "));
@@ -323,8 +309,9 @@ void TForm1::Sprache_Init() {
     CheckBox1->setText(QStringLiteral("Zufall Objekte"));
     CheckBox2->setText(QStringLiteral("Zufall Punkte"));
     CheckBox3->setText(QStringLiteral("dynam. Größe"));
-    Button3->setText(QStringLiteral("Standard"));
+    Button1->setText(QStringLiteral("Info"));
     Button2->setText(QStringLiteral("Vollbild"));
+    Button3->setText(QStringLiteral("Standard"));
     const std::pair<QLabel*, const char*> labels[] = {
         {Label1, "Rotation:"}, {Label2, "Wechsel"}, {Label4, "Morph"}, {Label9, "Position"},
         {Label10, "Ebene"},    {Label5, "Basis"},   {Label3, "Größe"}, {Label6, "X"},

@@ -2,9 +2,11 @@
 
 #include <wayland-client.h>
 #include <xcb/xcb.h>
+#include <QAccessibleWidget>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QLibraryInfo>
+#include <QPushButton>
 #include <QTranslator>
 
 #include <cstdio>
@@ -12,7 +14,8 @@
 
 #include "kaleidra_version.h"
 
-#include "ui/screen_reader_roles.h"
+#include "ui/drawing_area.h"
+#include "ui/main_window.h"
 
 namespace kaleidra {
 
@@ -75,6 +78,43 @@ constexpr const char* kToolkitOptionsWithValue[] = {"platform",      "platformpl
 constexpr const char* kToolkitSwitches[] = {"reverse", "widgetcount", "nograb",
                                             "dograb",  "sync",        "testability"};
 
+// The start button as a check box for a screen reader (see InstallScreenReaderRoles).
+class StartButtonRoles final : public QAccessibleWidget {
+public:
+    explicit StartButtonRoles(QPushButton* button)
+        : QAccessibleWidget(button, QAccessible::CheckBox) {}
+
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name ? Button()->text() : QAccessibleWidget::text(t);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.checkable = true;
+        state.checked = Button()->text() == QLatin1String("STOP");
+        return state;
+    }
+    QStringList actionNames() const override { return {pressAction(), setFocusAction()}; }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+    void doAction(const QString& name) override {
+        if (name == pressAction()) Button()->click();
+        if (name == setFocusAction()) Button()->setFocus(Qt::OtherFocusReason);
+    }
+
+private:
+    QPushButton* Button() const { return static_cast<QPushButton*>(widget()); }
+};
+
+QAccessibleInterface* Roles(const QString&, QObject* object) {
+    if (auto* area = qobject_cast<DrawingArea*>(object))
+        return new QAccessibleWidget(area, QAccessible::Graphic);
+    if (auto* form = qobject_cast<TForm1*>(object))
+        return new QAccessibleWidget(form, QAccessible::Window);
+    auto* button = qobject_cast<QPushButton*>(object);
+    if (button && button->objectName() == QLatin1String("StartButton"))
+        return new StartButtonRoles(button);
+    return nullptr;
+}
+
 }  // namespace
 
 int AnswerCommandLine(int argc, char* argv[]) {
@@ -123,6 +163,10 @@ void ChoosePlatform() {
         qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         return;
     if (!CompositorDecorates() && XServerAtHand()) qputenv("QT_QPA_PLATFORM", "xcb");
+}
+
+void InstallScreenReaderRoles() {
+    QAccessible::installFactory(Roles);
 }
 
 bool SetUpToolkit(QCoreApplication& app) {

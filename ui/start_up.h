@@ -30,8 +30,15 @@ void ChooseEventLoop();
 // decorates its clients (KDE's kwin) keeps the native window.
 void ChoosePlatform();
 
+// Roles a screen reader announces that the toolkit does not give by itself:
+// the main window as a frame, the picture as an image rather than an empty
+// pane, and the start button (the push button named "StartButton") as a
+// check box that is checked while the animation runs, so that the change from
+// "STOP" to "START" is heard as the new state of the button in the focus.
+void InstallScreenReaderRoles();
+
 // What the program asks of the toolkit before its first window: the roles a
-// screen reader announces (screen_reader_roles.h), and the toolkit's own
+// screen reader announces, and the toolkit's own
 // texts (context menus, standard buttons) in German, whatever the locale,
 // since every text of the program is German. True when the translation was
 // found; without it those few texts stay English.

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QFontDatabase>
 #include <algorithm>
 #include <cmath>
 
@@ -23,6 +24,18 @@ inline double TextScale() {
 // A designed length at that scale.
 inline int Scaled(int designed, double scale) {
     return static_cast<int>(std::lround(designed * scale));
+}
+
+// The desktop's sans-serif face at a height in designed pixels. Fixed pixel
+// heights keep the designed geometry; the classic faces the layouts were made
+// for are not found on Linux. `stretch` narrows it (0: as the face comes).
+inline QFont DesignFont(int pixels, bool bold = false, int stretch = 0) {
+    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    if (stretch) font.setStretch(stretch);
+    return font;
 }
 
 }  // namespace kaleidra

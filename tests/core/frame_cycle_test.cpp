@@ -152,7 +152,7 @@ TEST(Tick, HugeTypedSpeedsWrapWithoutFault) {
     EXPECT_FALSE(rig.scene.NewShape);
 }
 
-TEST(StartStop, StartUpRunsTheTimerAtTwentyMillisecondsAndTheButtonToggles) {
+TEST(StartStop, StartUpRunsTheTimerAtTwentyMillisecondsAndTheButtonTogglesIt) {
     SceneRig rig;
     rig.scene.StartUp();
     EXPECT_TRUE(rig.toolkit.timer_enabled);
@@ -168,12 +168,8 @@ TEST(StartStop, StartUpRunsTheTimerAtTwentyMillisecondsAndTheButtonToggles) {
     rig.scene.StartButtonClick();
     EXPECT_TRUE(rig.toolkit.timer_enabled);
     EXPECT_EQ(rig.toolkit.caption, "STOP");
-}
 
-TEST(StartStop, TheTimerDecidesNotTheCaption) {
-    SceneRig rig;
-    rig.scene.StartUp();
-    rig.toolkit.caption = "START";  // a caption that disagrees with the running timer
+    rig.toolkit.caption = "START";  // the timer decides, not a caption that disagrees
     rig.scene.StartButtonClick();
     EXPECT_FALSE(rig.toolkit.timer_enabled);
     EXPECT_EQ(rig.toolkit.caption, "START");
@@ -239,6 +235,15 @@ void FailNextFrames(SceneRig& rig, int count) {
     };
 }
 
+// Started, with the first frame's camera reset behind it.
+struct Recovery : ::testing::Test {
+    void SetUp() override {
+        rig.scene.StartUp();
+        rig.scene.Modell_Ausgabe();
+    }
+    SceneRig rig;
+};
+
 void MessUpEverything(SceneRig& rig) {
     rig.panel.Set(SpinField::SpinEdit1, 9);
     rig.panel.Set(SpinField::SpinEdit2, 40);
@@ -255,10 +260,7 @@ void MessUpEverything(SceneRig& rig) {
     rig.scene.MorphSet[5] = {1, 2, 3};
 }
 
-TEST(Recovery, AFaultShowsTheBoxOnceAndRestoresEverything) {
-    SceneRig rig;
-    rig.scene.StartUp();
-    rig.scene.Modell_Ausgabe();
+TEST_F(Recovery, AFaultShowsTheBoxOnceAndRestoresEverything) {
     MessUpEverything(rig);
     bool timer_off_during_box = false;
     std::string caption_during_box;
@@ -274,10 +276,7 @@ TEST(Recovery, AFaultShowsTheBoxOnceAndRestoresEverything) {
     EXPECT_TRUE(testing::Recovered(rig));
 }
 
-TEST(Recovery, AlsoRestartsAnAnimationThatWasStoppedBeforeTheFault) {
-    SceneRig rig;
-    rig.scene.StartUp();
-    rig.scene.Modell_Ausgabe();
+TEST_F(Recovery, AlsoRestartsAnAnimationThatWasStoppedBeforeTheFault) {
     rig.scene.StartButtonClick();
     ASSERT_FALSE(rig.toolkit.timer_enabled);
     MessUpEverything(rig);
@@ -287,10 +286,7 @@ TEST(Recovery, AlsoRestartsAnAnimationThatWasStoppedBeforeTheFault) {
     EXPECT_TRUE(testing::Recovered(rig));
 }
 
-TEST(Recovery, AFaultInsideTheRecoverysOwnResetStillEndsRunning) {
-    SceneRig rig;
-    rig.scene.StartUp();
-    rig.scene.Modell_Ausgabe();
+TEST_F(Recovery, AFaultInsideTheRecoverysOwnResetStillEndsRunning) {
     rig.panel.Quietly([&] { rig.panel.SelectBackground(1); });  // the reset changes it back
     FailNextFrames(rig, 2);  // the frame and the nested one both fail
     rig.scene.Modell_Ausgabe();
@@ -299,10 +295,7 @@ TEST(Recovery, AFaultInsideTheRecoverysOwnResetStillEndsRunning) {
     EXPECT_TRUE(testing::Recovered(rig));  // a plain toggle at the end would have left "START"
 }
 
-TEST(Recovery, AnUnfinishedFrameLeavesItsPictureAndViewsUntilTheNextFrame) {
-    SceneRig rig;
-    rig.scene.StartUp();
-    rig.scene.Modell_Ausgabe();
+TEST_F(Recovery, AnUnfinishedFrameLeavesItsPictureAndViewsUntilTheNextFrame) {
     const PointSet views = rig.scene.View1Set;
     FailNextFrames(rig, 1);
     rig.scene.Modell_Ausgabe();

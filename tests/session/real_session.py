@@ -7,44 +7,25 @@ reports; screenshots only for what only pixels show. Then a start on Wayland
 PASS or FAIL; exit 1 when one fails, 77 (skipped) when a tool is missing.
     real_session.py PROGRAM [RANDOM_SECONDS]"""
 
-import atexit, os, random, shutil, subprocess, sys, tempfile, time
+import os, random, shutil, subprocess, sys, tempfile, time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
-from session import Failed, Report, Session, cpu_seconds, wait_for, xdo  # noqa: E402
+from session import Failed, begin, cpu_seconds, wait_for, xdo  # noqa: E402
 
 APP = os.path.realpath(sys.argv[1])
 RANDOM_SECONDS = float(sys.argv[2]) if len(sys.argv) > 2 else 20
-TOOLS = ["Xvfb", "openbox", "xdotool", "xprop", "xwininfo", "xmessage", "import", "dbus-daemon",
-         "/usr/libexec/at-spi-bus-launcher"]
-missing = [t for t in TOOLS if not shutil.which(t)]
-try:
-    import gi  # noqa: F401  (pyatspi is imported once the bus is there)
-except ImportError:
-    missing.append("python3-pyatspi")
-if missing:
-    print(f"session: SKIPPED: {' '.join(missing)} missing (scripts/setup.sh session installs it)")
-    sys.exit(77)
-
 WIDTH, HEIGHT = 1600, 1000  # the screen
-report = Report("session")
+report, session = begin("session", ["Xvfb", "openbox", "xdotool", "xprop", "xwininfo", "xmessage",
+                                    "import", "dbus-daemon", "/usr/libexec/at-spi-bus-launcher"],
+                        WIDTH, HEIGHT, "session")
 check, need = report.check, report.need
-session = Session()
 WORK = session.work
-atexit.register(session.close)
 
 
 def start(args, env=None, **kw):
     return session.start(args, env=env or dict(os.environ), **kw)
 
 
-# ------------------------------------------------------------ X, bus, window manager
-
-try:
-    session.x_server(WIDTH, HEIGHT)
-except Failed as why:
-    print(f"session: SKIPPED: {why}")
-    sys.exit(77)
-session.buses()
 session.window_manager()
 os.environ.clear()
 os.environ.update(session.env, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")  # the real xcb window

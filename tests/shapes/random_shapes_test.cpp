@@ -104,45 +104,35 @@ TEST(RandomShapes, SphereShellDrawsDxDyDzPerPoint) {
     EXPECT_EQ(set[3], (Point3D{0, 0, 80}));
 }
 
-bool OutsideTheBand(double c) {
-    return c <= -26 || c >= 25;
-}
+// Over many builds of the real source: whole coordinates from `low` to `high`,
+// none inside the open band (band_low, band_high) of the middle.
+struct RangeCase {
+    int shape;
+    int low;
+    int high;
+    int band_low;
+    int band_high;
+};
 
-TEST(RandomShapes, CornerBlocksLeaveTheMiddleEmptyAndReachTheirEnds) {
-    ClockRandomSource random;
-    double low = 0;
-    double high = 0;
-    for (int build = 0; build < 200; ++build) {
-        const PointSet set = Built(12, random);
-        for (int k = 1; k <= kPointCount; ++k) {
-            for (double c : {set[k].x, set[k].y, set[k].z}) {
-                ASSERT_TRUE(OutsideTheBand(c)) << c << " in build " << build;
-                ASSERT_EQ(c, std::floor(c));
-                low = std::min(low, c);
-                high = std::max(high, c);
+TEST(RandomShapes, RandomCubeAndCornerBlocksReachTheirEndsAndLeaveTheirBandEmpty) {
+    for (const RangeCase& r : {RangeCase{1, -55, 54, 0, 0}, RangeCase{12, -45, 44, -26, 25}}) {
+        ClockRandomSource random;
+        double low = 0;
+        double high = 0;
+        for (int build = 0; build < 200; ++build) {
+            const PointSet set = Built(r.shape, random);
+            for (int k = 1; k <= kPointCount; ++k) {
+                for (double c : {set[k].x, set[k].y, set[k].z}) {
+                    ASSERT_FALSE(c > r.band_low && c < r.band_high) << c << " in shape " << r.shape;
+                    ASSERT_EQ(c, std::floor(c));
+                    low = std::min(low, c);
+                    high = std::max(high, c);
+                }
             }
         }
+        EXPECT_EQ(low, r.low) << r.shape;
+        EXPECT_EQ(high, r.high) << r.shape;
     }
-    EXPECT_EQ(low, -45);
-    EXPECT_EQ(high, 44);
-}
-
-TEST(RandomShapes, RandomCubeStaysWithinItsRangeAndReachesItsEnds) {
-    ClockRandomSource random;
-    double low = 0;
-    double high = 0;
-    for (int build = 0; build < 100; ++build) {
-        const PointSet set = Built(1, random);
-        for (int k = 1; k <= kPointCount; ++k) {
-            for (double c : {set[k].x, set[k].y, set[k].z}) {
-                ASSERT_EQ(c, std::floor(c));
-                low = std::min(low, c);
-                high = std::max(high, c);
-            }
-        }
-    }
-    EXPECT_EQ(low, -55);
-    EXPECT_EQ(high, 54);
 }
 
 double Radius(const Point3D& p) {

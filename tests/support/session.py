@@ -3,7 +3,7 @@ server of their own, the session and accessibility buses, a window manager,
 checked xdotool calls, bounded waits that fail with their reason, and the CPU
 time of a process."""
 
-import os, shutil, socket, subprocess, sys, tempfile, time
+import atexit, importlib.util, os, shutil, socket, subprocess, sys, tempfile, time
 
 
 class Failed(Exception):
@@ -75,6 +75,27 @@ def cpu_seconds(pid):
         except (FileNotFoundError, ProcessLookupError):
             pass
     return sum(ns for (p, _), ns in _thread_ns.items() if p == pid) / 1e9
+
+
+def begin(name, tools, width, height, purpose):
+    """A report under `name` and a session with its X server and buses; when
+    a tool (or pyatspi) is missing or no X server starts, exit 77 (skipped)
+    saying why."""
+    missing = [t for t in tools if not shutil.which(t)]
+    missing += [] if importlib.util.find_spec("pyatspi") else ["python3-pyatspi"]
+    if missing:
+        print(f"{name}: SKIPPED: {' '.join(missing)} missing "
+              f"(scripts/setup.sh {purpose} installs it)")
+        sys.exit(77)
+    report, session = Report(name), Session()
+    atexit.register(session.close)
+    try:
+        session.x_server(width, height)
+    except Failed as why:
+        print(f"{name}: SKIPPED: {why}")
+        sys.exit(77)
+    session.buses()
+    return report, session
 
 
 class Session:

@@ -2,7 +2,7 @@
 
 #include <QApplication>
 
-#include "ui/screen_reader_roles.h"
+#include "ui/start_up.h"
 
 // Widget tests need one application object for the whole run; the offscreen
 // platform (QT_QPA_PLATFORM=offscreen) keeps them off any display.
