@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAbstractNativeEventFilter>
 #include <QObject>
 
 class QWidget;
@@ -11,7 +12,7 @@ namespace kaleidra {
 // X11 reports it fully covered by other windows (the toolkit still calls such
 // a window exposed). SeenChanged() fires whenever any of these may have
 // changed.
-class WindowVisibility final : public QObject {
+class WindowVisibility final : public QObject, private QAbstractNativeEventFilter {
     Q_OBJECT
 
 public:
@@ -27,12 +28,15 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    class CoverWatch;
+    // Asks the X server to report the window's visibility too, besides what
+    // the toolkit selects. Elsewhere (Wayland, offscreen) nothing is asked.
+    void WatchCover();
+    bool nativeEventFilter(const QByteArray& type, void* message, qintptr* result) override;
 
     QWidget& window_;
     bool shown_once_ = false;
     bool covered_ = false;
-    CoverWatch* cover_watch_ = nullptr;
+    unsigned int x_window_ = 0;  // watched for being covered; 0: not
 };
 
 }  // namespace kaleidra
