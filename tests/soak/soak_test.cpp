@@ -159,78 +159,35 @@ private:
             "1e9", "2147483648", "-2147483649", "1.5",
             "7 ",  "--3",        "0x1F",        "99999999999999999999"};
         static const char* const kOddButValid[] = {"-0", "+5", "007", "  3", "\t-2"};
-        switch (Pick(10)) {
-            case 0:
-            case 1:
-            case 2:
-            case 3:
-                return std::to_string(r.minimum + Pick(r.maximum - r.minimum + 1));
-            case 4:
-            case 5:
-                return std::to_string(std::uniform_int_distribution<int>(INT_MIN, INT_MAX)(user_));
-            case 6: {
-                const long long edges[] = {INT_MIN, INT_MAX, r.minimum - 1, r.maximum + 1, 0, -13};
-                return std::to_string(edges[Pick(6)]);
-            }
-            case 7:
-            case 8:
-                return kUnparsable[Pick(sizeof kUnparsable / sizeof *kUnparsable)];
-            default:
-                return kOddButValid[Pick(sizeof kOddButValid / sizeof *kOddButValid)];
+        const int p = Pick(10);
+        if (p < 4) return std::to_string(r.minimum + Pick(r.maximum - r.minimum + 1));
+        if (p < 6)
+            return std::to_string(std::uniform_int_distribution<int>(INT_MIN, INT_MAX)(user_));
+        if (p == 6) {
+            const long long edges[] = {INT_MIN, INT_MAX, r.minimum - 1, r.maximum + 1, 0, -13};
+            return std::to_string(edges[Pick(6)]);
         }
+        if (p < 9) return kUnparsable[Pick(sizeof kUnparsable / sizeof *kUnparsable)];
+        return kOddButValid[Pick(sizeof kOddButValid / sizeof *kOddButValid)];
     }
 
     void Act() {
         ++actions_;
         testing::RecordingPanel& panel = rig_.panel;
-        switch (Pick(40)) {
-            case 0:
-            case 1:
-                panel.SelectBackground(Pick(2));
-                break;
-            case 2:
-                panel.SelectBackground(-1);  // as code can leave it, no handler
-                break;
-            case 3:
-            case 4:
-            case 5:
-            case 6:
-                panel.SelectEffect(Pick(kEffectCount));
-                break;
-            case 7:
-                panel.SelectEffect(-1);
-                break;
-            case 8:
-            case 9:
-            case 10:
-                panel.ChooseDirekt(Chance(2));
-                break;
-            case 11:
-            case 12:
-            case 13:
-            case 14:
-                panel.Leave(AnyField());
-                break;
-            case 15:
-            case 16:
-            case 17:
-                panel.Step(AnyField(), Chance(2) ? 1 : -1);
-                break;
-            case 18:
-            case 19:
-                panel.Toggle(static_cast<CheckField>(Pick(kCheckBoxCount)));
-                break;
-            case 20:
-                rig_.scene.Standardwerte();  // "Standard"
-                break;
-            case 21:
-                if (Chance(10)) rig_.scene.StartButtonClick();
-                break;
-            default: {
-                const SpinField field = AnyField();
-                panel.Type(field, TypedText(field));
-                break;
-            }
+        const int p = Pick(40);  // each action's share of 40
+        if (p < 2) panel.SelectBackground(Pick(2));
+        if (p == 2) panel.SelectBackground(-1);  // as code can leave it, no handler
+        if (p >= 3 && p < 7) panel.SelectEffect(Pick(kEffectCount));
+        if (p == 7) panel.SelectEffect(-1);
+        if (p >= 8 && p < 11) panel.ChooseDirekt(Chance(2));
+        if (p >= 11 && p < 15) panel.Leave(AnyField());
+        if (p >= 15 && p < 18) panel.Step(AnyField(), Chance(2) ? 1 : -1);
+        if (p >= 18 && p < 20) panel.Toggle(static_cast<CheckField>(Pick(kCheckBoxCount)));
+        if (p == 20) rig_.scene.Standardwerte();  // "Standard"
+        if (p == 21 && Chance(10)) rig_.scene.StartButtonClick();
+        if (p >= 22) {
+            const SpinField field = AnyField();
+            panel.Type(field, TypedText(field));
         }
     }
 
@@ -253,21 +210,10 @@ private:
 
     void Resize() {
         ++resizes_;
-        switch (Pick(5)) {
-            case 0:
-                width_ = 0;
-                height_ = 0;
-                break;
-            case 1:
-                width_ = Pick(3);
-                height_ = Pick(3);
-                break;
-            default:
-                // Small, to keep a frame cheap under the sanitizers.
-                width_ = Pick(33);
-                height_ = Pick(21);
-                break;
-        }
+        // Nothing, next to nothing, or small, to keep a frame cheap under the sanitizers.
+        const int p = Pick(5);
+        width_ = p == 0 ? 0 : Pick(p == 1 ? 3 : 33);
+        height_ = p == 0 ? 0 : Pick(p == 1 ? 3 : 21);
         rig_.scene.Image1.Resize(width_, height_);
     }
 
