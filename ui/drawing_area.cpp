@@ -90,14 +90,9 @@ namespace {
 
 // The 32-bit formats whose words our opaque 0xFFRRGGBB pixels already are.
 bool TakesOurWords(const QImage& image) {
-    switch (image.format()) {
-        case QImage::Format_RGB32:
-        case QImage::Format_ARGB32:
-        case QImage::Format_ARGB32_Premultiplied:
-            return true;
-        default:
-            return false;
-    }
+    const QImage::Format format = image.format();
+    return format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 ||
+           format == QImage::Format_ARGB32_Premultiplied;
 }
 
 }  // namespace

@@ -64,19 +64,12 @@ constexpr const char* kUsage =
     "  Esc     Steuerungspanel nach \"Vollbild\" zurückholen\n"
     "  Strg+Q  beenden\n";
 
-// The toolkit's own options, which it takes from the command line itself;
-// those that take a value come first.
-constexpr const char* kToolkitOptionsWithValue[] = {"platform",      "platformpluginpath",
-                                                    "platformtheme", "plugin",
-                                                    "qmljsdebugger", "qwindowgeometry",
-                                                    "qwindowicon",   "qwindowtitle",
-                                                    "session",       "display",
-                                                    "geometry",      "style",
-                                                    "stylesheet",    "name",
-                                                    "title",         "visual",
-                                                    "cmap",          "ncols"};
-constexpr const char* kToolkitSwitches[] = {"reverse", "widgetcount", "nograb",
-                                            "dograb",  "sync",        "testability"};
+// The toolkit's own options, which it takes from the command line itself:
+// those that take a value, and the switches.
+constexpr const char* kToolkitOptionsWithValue =
+    "platform platformpluginpath platformtheme plugin qmljsdebugger qwindowgeometry qwindowicon "
+    "qwindowtitle session display geometry style stylesheet name title visual cmap ncols";
+constexpr const char* kToolkitSwitches = "reverse widgetcount nograb dograb sync testability";
 
 // The start button as a check box for a screen reader (see InstallScreenReaderRoles).
 class StartButtonRoles final : public QAccessibleWidget {
@@ -127,10 +120,10 @@ int AnswerCommandLine(int argc, char* argv[]) {
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
     parser.addOption(help);
     parser.addOption(version);
-    for (const char* name : kToolkitOptionsWithValue)
-        parser.addOption(QCommandLineOption(QString::fromLatin1(name), {}, QStringLiteral("x")));
-    for (const char* name : kToolkitSwitches)
-        parser.addOption(QCommandLineOption(QString::fromLatin1(name)));
+    for (const QString& name : QString::fromLatin1(kToolkitOptionsWithValue).split(u' '))
+        parser.addOption(QCommandLineOption(name, {}, QStringLiteral("x")));
+    for (const QString& name : QString::fromLatin1(kToolkitSwitches).split(u' '))
+        parser.addOption(QCommandLineOption(name));
     if (!parser.parse(arguments) || !parser.positionalArguments().isEmpty()) {
         const QString what = !parser.unknownOptionNames().isEmpty()
                                  ? QStringLiteral("unbekannte Option \"%1\"")
