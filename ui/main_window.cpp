@@ -61,11 +61,13 @@ TForm1::TForm1() {
 }
 
 // The controls then go with `controls_`, before the panel and the scene they
-// show; leaving a field on the way runs no frame.
+// show; leaving a field on the way runs no frame. The focus that leaves them,
+// or a box of the window, as they go is no longer the window's business.
 TForm1::~TForm1() {
     Timer1.stop();
     qApp->removeEventFilter(this);
     disconnect(&visibility_, nullptr, this, nullptr);
+    disconnect(qApp, nullptr, this, nullptr);
     panel_.Observe(nullptr);
     panel_.Attach(nullptr);
 }

@@ -16,6 +16,7 @@
 #include <cmath>
 #include <cstring>
 #include <fstream>
+#include <memory>
 
 #include "core/control_defaults.h"
 #include "ui/main_window.h"
@@ -235,6 +236,20 @@ TEST_F(MainWindowTest, ChoicesStartAtTheirDefaultsAndTheButtonReadsStop) {
     QTest::mouseClick(fresh.StartButton, Qt::LeftButton);
     EXPECT_TRUE(fresh.Timer1.isActive());
     EXPECT_EQ(fresh.StartButton->text(), QStringLiteral("STOP"));
+}
+
+// The window goes while a box of its own holds the focus: the focus leaves
+// as the box goes, when the window is half gone (the sanitizers see any call
+// into it).
+TEST(MainWindowLifetime, GoesWhileABoxOfItsOwnHoldsTheFocus) {
+    auto form = std::make_unique<TForm1>();
+    auto* box = new QMessageBox(QMessageBox::Critical, {}, {}, QMessageBox::Ok, form.get());
+    box->show();
+    box->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(box));
+    box->button(QMessageBox::Ok)->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), box->button(QMessageBox::Ok));
+    form.reset();
 }
 
 TEST_F(MainWindowTest, ButtonBoxMovesUnderThePanelOnlyWhenTheWindowIsTallerThan721) {
