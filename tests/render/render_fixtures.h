@@ -20,26 +20,20 @@ inline RasterSurface Surface(int width, int height, Colour background = 0x000000
     return s;
 }
 
-// Every pixel that shows `colour`.
-inline PixelSet PixelsOf(const RasterSurface& s, Colour colour) {
+// Every pixel that shows `colour`; with `showing` false, every pixel that
+// does not (no longer shows the background, say).
+inline PixelSet PixelsOf(const RasterSurface& s, Colour colour, bool showing = true) {
     PixelSet found;
     for (int y = 0; y < s.Height(); ++y) {
         for (int x = 0; x < s.Width(); ++x) {
-            if (s.Pixel(x, y) == colour) found.insert({x, y});
+            if ((s.Pixel(x, y) == colour) == showing) found.insert({x, y});
         }
     }
     return found;
 }
 
-// Every pixel that no longer shows the background.
 inline PixelSet PixelsNot(const RasterSurface& s, Colour background) {
-    PixelSet found;
-    for (int y = 0; y < s.Height(); ++y) {
-        for (int x = 0; x < s.Width(); ++x) {
-            if (s.Pixel(x, y) != background) found.insert({x, y});
-        }
-    }
-    return found;
+    return PixelsOf(s, background, false);
 }
 
 // The three pixels of a 1-pixel cross: the arms leave out their end points.

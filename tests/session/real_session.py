@@ -122,8 +122,10 @@ class App:
     def running(self):  # the start button says STOP while the animation runs
         return bool(self.find("STOP"))
 
-    def cpu_seconds(self):
-        return cpu_seconds(self.proc.pid)
+    def cpu_share(self, seconds=5):  # of one core, over the next `seconds`
+        before = cpu_seconds(self.proc.pid)
+        time.sleep(seconds)
+        return (cpu_seconds(self.proc.pid) - before) / seconds
 
     def stop(self):
         self.proc.terminate()
@@ -340,9 +342,7 @@ check("after OK the defaults are back and the animation runs",
 xdo("windowminimize", app.window)
 need(wait_for(10, lambda: "Iconic" in sh("xprop", "-id", app.window, "WM_STATE")),
      "the window manager minimised the window")
-before = app.cpu_seconds()
-time.sleep(5)
-used = (app.cpu_seconds() - before) / 5
+used = app.cpu_share()
 check(f"minimised, the program uses {used:.3%} of a core (at most 0.2 %)", used <= 0.002)
 xdo("windowactivate", app.window)
 check("shown again, the animation goes on and the button still says STOP",
@@ -350,9 +350,7 @@ check("shown again, the animation goes on and the button still says STOP",
 cover = start(["xmessage", "-geometry", f"{WIDTH}x{HEIGHT}+0+0", "cover"])
 need(wait_for(10, lambda: sh("xdotool", "search", "--onlyvisible", "--name", "^xmessage$")),
      "the covering window was mapped")
-before = app.cpu_seconds()
-time.sleep(5)
-used = (app.cpu_seconds() - before) / 5
+used = app.cpu_share()
 check(f"covered by another window, it uses {used:.3%} of a core (at most 0.2 %)", used <= 0.002)
 cover.kill()
 
